@@ -1,0 +1,4 @@
+// The operation pass for the element type float.
+#include "plan"
+
+template void kaldra::defineOperations<float>(pybind11::module_&);
