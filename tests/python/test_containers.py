@@ -183,6 +183,10 @@ SLICES = [
     slice(-1, -3),
     slice(1, 3, 1),
     slice(7, 9),
+    slice(10**30, None),
+    slice(-(10**30), None),
+    slice(None, 10**30),
+    slice(3, -(10**30)),
 ]
 
 
