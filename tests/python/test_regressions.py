@@ -62,3 +62,52 @@ def test_gemv_with_matrix_without_columns_scales_y_by_b(letter, b):
     kaldra.gemv(scalar(letter, 1), scalar(letter, b), A, x, y)
     expected = np.array([1.0, -2.0]) * b
     np.testing.assert_array_equal(flat(y, letter), expected)
+
+
+def column_major(container, letter):
+    return flat(container, letter).astype(np.complex128 if letter in COMPLEX else np.float64)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("function, a, b", [("gemv", 2, 1), ("gemv", 1, 0), ("matvec", 1, 1)])
+@pytest.mark.parametrize("case", ["y-is-x", "y-is-A", "y-overlaps-x"])
+def test_gemv_output_sharing_elements_with_an_input(letter, function, a, b, case):
+    # The routine writes y while it still reads A and x: gemv(1, 0, A, v, v) returned zeros.
+    A_values = np.array([[1, 2], [3, 4]] if case != "y-overlaps-x" else [[1, 2, 3], [4, 5, 6]])
+    A = matrix(letter, A_values)
+    m, n = A_values.shape
+    storage = fill(cls(letter, "vec")(4), np.array([1.0, 2.0, 3.0, 0.0]))
+    if case == "y-is-x":
+        x = y = storage[0:2]
+    elif case == "y-is-A":
+        x, y = storage[0:2], A  # a matrix y is its first column
+    else:
+        x, y = storage[0:3], storage[1:3]
+    expected = a * A_values @ column_major(x, letter)[:n] + b * column_major(y, letter)[:m]
+
+    if function == "gemv":
+        assert kaldra.gemv(scalar(letter, a), scalar(letter, b), A, x, y) is y
+    else:
+        assert kaldra.matvec(A, x, y) is y
+    assert_close(column_major(y, letter)[:m], expected, letter)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("size", [2, 70])
+@pytest.mark.parametrize("case", ["Y-is-X", "Y-is-A", "all-three"])
+@pytest.mark.parametrize("b", [0, 1])
+def test_gemm_output_sharing_elements_with_an_input(letter, size, case, b, rng):
+    # Complex gemm with Y the same matrix as A or X returned zeros.
+    A_values = rng.uniform(-1, 1, (size, size)).round(2)
+    X_values = rng.uniform(-1, 1, (size, size)).round(2)
+    A, X = matrix(letter, A_values), matrix(letter, X_values)
+    if case == "Y-is-X":
+        Y, Y_values = X, X_values
+    elif case == "Y-is-A":
+        Y, Y_values = A, A_values
+    else:
+        X = Y = A
+        X_values = Y_values = A_values
+    expected = 1.5 * A_values @ X_values + b * Y_values
+    assert kaldra.gemm(scalar(letter, 1.5), scalar(letter, b), A, X, Y) is Y
+    assert_close(column_major(Y, letter).reshape(size, size).T, expected, letter)
