@@ -111,3 +111,15 @@ def test_gemm_output_sharing_elements_with_an_input(letter, size, case, b, rng):
     expected = 1.5 * A_values @ X_values + b * Y_values
     assert kaldra.gemm(scalar(letter, 1.5), scalar(letter, b), A, X, Y) is Y
     assert_close(column_major(Y, letter).reshape(size, size).T, expected, letter)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("shape", [(2, 2), (3, 2), (2, 3)])
+def test_least_squares_with_x_the_matrix_itself_is_refused(letter, shape, rng):
+    # The driver wrote its factorization and the solution into the same elements and returned
+    # neither, without a word.
+    A = matrix(letter, rng.uniform(1, 2, shape))
+    before = flat(A, letter).tolist()
+    with pytest.raises(RuntimeError, match="^In ls, vector x shares elements with matrix A$"):
+        kaldra.ls(A, A)
+    assert flat(A, letter).tolist() == before
