@@ -2,9 +2,13 @@
 
 import gc
 import math
+import subprocess
+import sys
 
 import numpy as np
 import pytest
+from hypothesis import given, settings
+from hypothesis import strategies as st
 
 import kaldra
 from conftest import COMPLEX, DTYPES, LETTERS, REAL, cls, flat, fill
@@ -62,6 +66,33 @@ def test_matrix_whose_element_count_overflows(size):
     # The element count would wrap around; no matrix may promise more elements than it holds.
     with pytest.raises((OverflowError, MemoryError)):
         kaldra.matd(*size)
+
+
+HUGE_SIZES = [(2**64 - 1,), (2**64 - 2**10,), (2**63 + 1,), (1, 2**64 - 1), (2**32 - 1, 2**32 + 1), (2**62, 3)]
+
+ALLOCATION_PROBE = """
+import sys
+import kaldra
+for size in eval(sys.argv[2]):
+    kind = "vec" if len(size) == 1 else "mat"
+    try:
+        getattr(kaldra, kind + sys.argv[1])(*size)
+        print("created", size)
+    except (MemoryError, OverflowError) as error:
+        print(type(error).__name__, size)
+"""
+
+
+def test_sizes_near_the_largest_count_are_refused(letter):
+    # Counts whose byte size wraps around must not become a small allocation filled far past its end;
+    # run apart so that such a fault shows as a failure rather than ending the test session.
+    result = subprocess.run(
+        [sys.executable, "-c", ALLOCATION_PROBE, letter, repr(HUGE_SIZES)], capture_output=True, text=True, timeout=120
+    )
+    assert result.returncode == 0, result.stderr
+    outcomes = [line.split(" ", 1) for line in result.stdout.splitlines()]
+    assert [size for _, size in outcomes] == [str(size) for size in HUGE_SIZES]
+    assert {error for error, _ in outcomes} <= {"MemoryError", "OverflowError"}
 
 
 def test_matrix_too_large_for_memory():
@@ -201,6 +232,19 @@ def test_slice_selects_what_a_list_slice_selects(letter, piece, source):
     assert type(w) is cls(letter, "view")
     assert w.numel() == len(elements[piece])
     assert flat(w, letter).tolist() == elements[piece]
+
+
+bounds = st.one_of(st.none(), st.integers(-12, 12))
+
+
+@settings(max_examples=200, deadline=None)
+@given(n=st.integers(0, 8), start=bounds, stop=bounds, step=st.sampled_from([None, 1]), offset=st.integers(0, 2))
+def test_any_slice_selects_what_a_list_slice_selects(n, start, stop, step, offset):
+    base = counted("d", n + 2 * offset)
+    v = base[offset : offset + n] if offset else base
+    elements = flat(v, "d").tolist()
+    w = v[start:stop:step]
+    assert flat(w, "d").tolist() == elements[start:stop:step]
 
 
 @pytest.mark.parametrize("step", [2, -1, -2, 3])
