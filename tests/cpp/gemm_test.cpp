@@ -85,7 +85,7 @@ TYPED_TEST(GemmTest, ShapeMismatchesAreRefusedInOrderAndYKeepsItsValues)
         const std::vector<E> Y0 = values(Y);
         expectThrow([&] { Operations::gemm(sample<E>(1), sample<E>(2), A, X, Y); }, c.message);
         expectThrow([&] { Operations::matmul(A, X, Y); }, c.message);
-        expectThrow([&] { validate_gemm(A, X, Y); }, c.message);
+        expectThrow([&] { Algorithms::validate_gemm(A, X, Y); }, c.message);
         EXPECT_EQ(values(Y), Y0);
     }
 }

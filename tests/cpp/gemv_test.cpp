@@ -111,7 +111,7 @@ TYPED_TEST(GemvTest, ShapeMismatchesAreRefusedAndYKeepsItsValues)
     // The texts say "vector" also for matrix operands, whose length is their row count.
     Matrix<E> x(4, 1);
     Matrix<E> y(2, 1);
-    expectThrow([&] { validate_gemv(A, x, y); },
+    expectThrow([&] { Algorithms::validate_gemv(A, x, y); },
                 "In gemv expression y = aAx + by, matrix A dimension 1: 3, doesn't match vector x dimension 0: 4");
 }
 
