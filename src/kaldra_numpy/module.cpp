@@ -398,9 +398,10 @@ void defineAssign(py::module_& m)
 
 } // namespace kaldra_numpy
 
-PYBIND11_MODULE(kaldra_numpy, m)
+namespace kaldra_numpy {
+
+void initModule(py::module_& m)
 {
-    using namespace kaldra_numpy;
     // The containers are kaldra's classes: importing kaldra registers them.
     py::module_::import("kaldra");
     py::module_ numpy;
@@ -433,4 +434,26 @@ PYBIND11_MODULE(kaldra_numpy, m)
     defineAssign<double>(m);
     defineAssign<std::complex<float>>(m);
     defineAssign<std::complex<double>>(m);
+}
+
+} // namespace kaldra_numpy
+
+// The module entry, written out rather than taken from PYBIND11_MODULE, which would hide any import
+// error (NumPy missing, kaldra refusing this interpreter) behind a generic "initialization failed".
+static PyModuleDef kaldraNumpyDefinition;
+
+PYBIND11_PLUGIN_IMPL(kaldra_numpy)
+{
+    PYBIND11_CHECK_PYTHON_VERSION
+    PYBIND11_ENSURE_INTERNALS_READY
+    auto m = pybind11::module_::create_extension_module("kaldra_numpy", nullptr, &kaldraNumpyDefinition);
+    try {
+        kaldra_numpy::initModule(m);
+        return m.ptr();
+    } catch (pybind11::error_already_set& e) {
+        e.restore();
+    } catch (const std::exception& e) {
+        PyErr_SetString(PyExc_ImportError, e.what());
+    }
+    return nullptr;
 }
