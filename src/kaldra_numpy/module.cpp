@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "../Types/Types"
@@ -125,6 +126,13 @@ std::string shapeText(const std::vector<py::ssize_t>& shape)
     for (size_t i = 0; i < shape.size(); ++i)
         text += (i ? ", " : "") + std::to_string(shape[i]);
     return text + (shape.size() == 1 ? ",)" : ")");
+}
+
+[[noreturn]] void notAContainer(const char* op, py::handle obj)
+{
+    throw py::type_error("In " + std::string(op) +
+                         ", expected a kaldra container (vecs, views, mats, vecd, viewd, matd, vecc, viewc, matc, "
+                         "vecz, viewz or matz), got an object of type " + typeName(obj));
 }
 
 [[noreturn]] void notAnArray(const char* op, py::handle obj)
@@ -342,7 +350,7 @@ std::string className()
 }
 
 template <typename C>
-void assign(C& c, const ArrayOf<C>& array)
+void assign(C& c, py::handle array)
 {
     using T = typename C::SampleType;
     constexpr const char* op = "assign";
@@ -373,32 +381,71 @@ void assign(C& c, const ArrayOf<C>& array)
     copyToColumnMajor(buffer.data(), rows, cols, buffer.stride(0), colStride, dst);
 }
 
-/// Defines asarray and assign for one element type, over its three container kinds in kaldra's order.
-template <typename T>
-void defineForElementType(py::module_& m)
+/// One of kaldra's container classes with this module's work for it.
+struct ContainerClass {
+    PyTypeObject* cls;
+    py::object (*asarray)(py::handle c);
+    void (*assign)(py::handle c, py::handle array);
+};
+
+// kaldra's twelve container classes, in its registration order; filled when the module is imported.
+std::vector<ContainerClass> containerClasses;
+
+template <typename C>
+ContainerClass containerClass()
 {
-    m.def("asarray", &asarray<Vector<T>>, py::arg("c"),
-          "A writable NumPy array over the storage of c, without a copy; it keeps the storage alive.");
-    m.def("asarray", &asarray<VectorView<T>>, py::arg("c"),
-          "A writable NumPy array over the storage of c, without a copy; it keeps the storage alive.");
-    m.def("asarray", &asarray<Matrix<T>>, py::arg("c"),
-          "A writable NumPy array over the storage of c, without a copy; it keeps the storage alive.");
+    return {reinterpret_cast<PyTypeObject*>(py::detail::get_type_handle(typeid(C), true).ptr()),
+            [](py::handle c) -> py::object { return asarray(py::cast<const C&>(c)); },
+            [](py::handle c, py::handle array) { assign(py::cast<C&>(c), array); }};
 }
 
-template <typename T>
-void defineAssign(py::module_& m)
+/// The class entry of a container, found in constant time: the twelve classes are compared by identity
+/// (subclasses by a second pass), where the binding library's overload resolution would try one overload
+/// after another, each refusal costing more than a whole call.
+const ContainerClass& containerClassOf(const char* op, py::handle c)
 {
-    m.def("assign", &assign<Vector<T>>, py::arg("c"), py::arg("a"),
-          "Copy the elements of a into c; a must have c's shape and element type.");
-    m.def("assign", &assign<VectorView<T>>, py::arg("c"), py::arg("a"),
-          "Copy the elements of a into c; a must have c's shape and element type.");
-    m.def("assign", &assign<Matrix<T>>, py::arg("c"), py::arg("a"),
-          "Copy the elements of a into c; a must have c's shape and element type.");
+    PyTypeObject* type = Py_TYPE(c.ptr());
+    for (const auto& k : containerClasses)
+        if (k.cls == type)
+            return k;
+    for (const auto& k : containerClasses)
+        if (PyType_IsSubtype(type, k.cls))
+            return k;
+    notAContainer(op, c);
 }
 
-} // namespace kaldra_numpy
+py::object asarrayOfAny(const py::object& c) { return containerClassOf("asarray", c).asarray(c); }
 
-namespace kaldra_numpy {
+void assignToAny(const py::object& c, const py::object& array) { containerClassOf("assign", c).assign(c, array); }
+
+/// What assign accepts for one container class, for its documentation.
+template <typename C>
+void assignTyped(C& c, const ArrayOf<C>& array)
+{
+    assign(c, array);
+}
+
+constexpr const char* asarrayDoc =
+    "A writable NumPy array over the storage of c, without a copy; it keeps the storage alive.";
+constexpr const char* assignDoc = "Copy the elements of a into c; a must have c's shape and element type.";
+
+/// Registers one element type's container classes, and adds their typed overloads to the listings of
+/// asarray and assign.
+template <typename T>
+void addElementType(py::object& asarrayListing, py::object& assignListing)
+{
+    auto add = [&](auto sample) {
+        using C = typename decltype(sample)::type;
+        containerClasses.push_back(containerClass<C>());
+        asarrayListing = py::cpp_function(&asarray<C>, py::name("asarray"), py::sibling(asarrayListing), py::arg("c"),
+                                          asarrayDoc);
+        assignListing = py::cpp_function(&assignTyped<C>, py::name("assign"), py::sibling(assignListing),
+                                         py::arg("c"), py::arg("a"), assignDoc);
+    };
+    add(std::type_identity<Vector<T>>{});
+    add(std::type_identity<VectorView<T>>{});
+    add(std::type_identity<Matrix<T>>{});
+}
 
 void initModule(py::module_& m)
 {
@@ -424,16 +471,25 @@ void initModule(py::module_& m)
                                    s.strides, false);
         });
 
-    defineForElementType<float>(m);
-    defineForElementType<double>(m);
-    defineForElementType<std::complex<float>>(m);
-    defineForElementType<std::complex<double>>(m);
+    // asarray and assign find the container's class themselves (containerClassOf); what they accept is
+    // documented by the binding library's own listing of the typed overloads, one per container class
+    // in kaldra's order, which these functions objects exist only to produce.
+    py::object asarrayListing = py::none(), assignListing = py::none();
+    addElementType<float>(asarrayListing, assignListing);
+    addElementType<double>(asarrayListing, assignListing);
+    addElementType<std::complex<float>>(asarrayListing, assignListing);
+    addElementType<std::complex<double>>(asarrayListing, assignListing);
+    const std::string asarrayListingText = py::str(asarrayListing.attr("__doc__"));
+    const std::string assignListingText = py::str(assignListing.attr("__doc__"));
+
+    py::options options;
+    options.disable_function_signatures();
+    m.def("asarray", &asarrayOfAny, asarrayListingText.c_str());
+    options.enable_function_signatures();
     m.def("from_array", &fromArray, py::arg("a"),
           "A new vector (from a 1-D array) or matrix (from a 2-D array) holding a copy of a's elements.");
-    defineAssign<float>(m);
-    defineAssign<double>(m);
-    defineAssign<std::complex<float>>(m);
-    defineAssign<std::complex<double>>(m);
+    options.disable_function_signatures();
+    m.def("assign", &assignToAny, assignListingText.c_str());
 }
 
 } // namespace kaldra_numpy

@@ -121,10 +121,22 @@ def test_asarray_of_empty_containers(make, shape):
     assert kn.asarray(make()).shape == shape
 
 
-@pytest.mark.parametrize("bad", [[1.0, 2.0], np.zeros(3), None, 1.0])
-def test_asarray_refuses_what_is_not_a_container(bad):
-    with pytest.raises(TypeError, match="asarray"):
+@pytest.mark.parametrize("bad, name", [([1.0, 2.0], "list"), (np.zeros(3), "ndarray"), (None, "NoneType"),
+                                       (kaldra.vecd, "pybind11_type")])
+def test_asarray_refuses_what_is_not_a_container(bad, name):
+    with pytest.raises(TypeError, match=r"^In asarray, expected a kaldra container \(vecs, views, mats, .* or matz\), "
+                                        f"got an object of type {name}$"):
         kn.asarray(bad)
+
+
+def test_subclass_of_a_container_class_is_accepted():
+    class Samples(kaldra.vecd):
+        pass
+
+    s = Samples(3)
+    kn.assign(s, np.array([1.0, 2.0, 3.0]))
+    assert s[2] == 3.0
+    np.testing.assert_array_equal(kn.asarray(s), [1.0, 2.0, 3.0])
 
 
 def layouts(letter):
@@ -254,7 +266,7 @@ def test_assign_refuses_non_arrays_and_non_containers():
     x = vector("d", 3)
     with pytest.raises(TypeError, match="In assign, expected a numpy.ndarray, got an object of type list"):
         kn.assign(x, [1.0, 2.0, 3.0])
-    with pytest.raises(TypeError, match="assign"):
+    with pytest.raises(TypeError, match="^In assign, expected a kaldra container .* got an object of type ndarray"):
         kn.assign(np.zeros(3), np.zeros(3))
     np.testing.assert_array_equal(read(x), [1.0, 2.0, 3.0])
 
