@@ -20,9 +20,9 @@ def best_seconds(statement, number, repeat):
 def asarray_costs(repeat):
     print("asarray, cost of one call (best of %d runs)" % repeat)
     print(f"{'container':<28}{'elements':>12}{'us/call':>10}")
-    cases = [("vecd (first overloads)", lambda n: kaldra.vecd(n)),
+    cases = [("vecd", lambda n: kaldra.vecd(n)),
              ("view of vecd", lambda n: kaldra.vecd(n)[1:n]),
-             ("matz (last overload)", lambda n: kaldra.matz(n // 1000 or 1, 1000))]
+             ("matz", lambda n: kaldra.matz(n // 1000 or 1, 1000))]
     for name, make in cases:
         for n in (1_000, 10_000_000):
             c = make(n)

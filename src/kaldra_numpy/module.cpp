@@ -281,17 +281,19 @@ void copyToColumnMajor(const char* src, size_t rows, size_t cols, py::ssize_t ro
             std::memcpy(dst + j * rows, src + py::ssize_t(j) * colStride, rows * sizeof(T));
         return;
     }
-    // Row-major and other layouts: tiles small enough for the cache on both sides, so that neither the
-    // reads nor the writes walk through memory a whole column or row apart.
-    constexpr size_t tile = 32;
+    // Row-major and other layouts: 64 x 64 tiles, whose rows and columns stay in cache on both sides, so
+    // that neither the reads nor the writes walk through memory a whole row or column apart; within a
+    // tile the writes run down a column. (64 measured best against 16 and 32 for row-major doubles.)
+    constexpr size_t tile = 64;
     for (size_t j0 = 0; j0 < cols; j0 += tile) {
         const size_t j1 = std::min(cols, j0 + tile);
         for (size_t i0 = 0; i0 < rows; i0 += tile) {
             const size_t i1 = std::min(rows, i0 + tile);
-            for (size_t i = i0; i < i1; ++i) {
-                const char* row = src + py::ssize_t(i) * rowStride;
-                for (size_t j = j0; j < j1; ++j)
-                    std::memcpy(dst + i + j * rows, row + py::ssize_t(j) * colStride, sizeof(T));
+            for (size_t j = j0; j < j1; ++j) {
+                const char* column = src + py::ssize_t(j) * colStride;
+                T* out = dst + j * rows;
+                for (size_t i = i0; i < i1; ++i)
+                    std::memcpy(out + i, column + py::ssize_t(i) * rowStride, sizeof(T));
             }
         }
     }
