@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <bit>
 #include <complex>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -368,11 +369,11 @@ void assign(C& c, py::handle array)
     const py::ssize_t colStride = buffer.ndim() == 2 ? buffer.stride(1) : 0;
     T* dst = c.get();
     const auto [first, last] = buffer.bytes();
-    const auto* dstFirst = reinterpret_cast<const char*>(dst);
-    const auto* dstLast = reinterpret_cast<const char*>(dst + c.numel());
     if (first == last)
         return;
-    if (first < dstLast && dstFirst < last) {
+    // Addresses of unrelated objects compare as integers.
+    const auto address = [](const void* p) { return reinterpret_cast<std::uintptr_t>(p); };
+    if (address(first) < address(dst + c.numel()) && address(dst) < address(last)) {
         // The array overlaps the container (an array from asarray, or a view of one): go through a
         // separate copy, so that no element is overwritten before it is read.
         std::unique_ptr<T[]> scratch(new T[c.numel()]);
