@@ -5,6 +5,7 @@ import sys
 
 import numpy as np
 import pytest
+from hypothesis import given, settings, strategies as st
 
 import kaldra
 import kaldra_numpy as kn
@@ -179,6 +180,23 @@ def test_from_array_copies_every_layout(letter):
             array.flat[0] += 1  # a copy: the container does not follow the array
             np.testing.assert_array_equal(kn.asarray(c), before, err_msg=name)
             array.flat[0] -= 1
+
+
+@settings(max_examples=80, deadline=None)
+@given(letter=st.sampled_from(LETTERS), rows=st.integers(0, 150), cols=st.integers(0, 150),
+       row_step=st.sampled_from([1, 2, -1, -3]), col_step=st.sampled_from([1, 2, -1, -3]),
+       order=st.sampled_from("CF"))
+def test_any_strides_copy_like_numpy(letter, rows, cols, row_step, col_step, order):
+    base = np.asarray(sample(letter, (rows * abs(row_step), cols * abs(col_step))), order=order)
+    array = base[::row_step, ::col_step]
+    np.testing.assert_array_equal(kn.asarray(kn.from_array(array)), array)
+    target = getattr(kaldra, "mat" + letter)(rows, cols)
+    kn.assign(target, array)
+    np.testing.assert_array_equal(kn.asarray(target), array)
+    if rows:
+        column = getattr(kaldra, "vec" + letter)(rows)
+        kn.assign(column, array[:, -1] if cols else np.zeros(rows, DTYPES[letter]))
+        np.testing.assert_array_equal(kn.asarray(column), array[:, -1] if cols else 0)
 
 
 def test_from_array_of_array_from_asarray_is_a_new_storage():
