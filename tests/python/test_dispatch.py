@@ -302,3 +302,30 @@ def test_front_path_is_attached_to_every_function():
         function = getattr(kaldra, name)
         assert ctypes.c_void_p.from_address(id(function) + offset).value, name
     assert ctypes.c_void_p.from_address(id(len) + offset).value  # the layout holds for builtins in general
+
+
+@pytest.mark.parametrize("route", ["front", "library"])
+def test_calls_leave_reference_counts_as_they_were(route):
+    """Returned arguments, None, new numbers and raised errors leak no reference on either route."""
+    import sys
+
+    v, w, m = kaldra.vecz(3), kaldra.vecz(3), kaldra.matz(3, 3)
+    short = kaldra.vecz(2)
+    calls = [
+        (kaldra.scale, (2, v)),
+        (kaldra.gemv, (1j, 0.5, m, v, w)),
+        (kaldra.swap, (v, w)),
+        (kaldra.hdot, (v, w)),
+        (kaldra.gemv, (1j, 0.5, m, v, short)),  # RuntimeError
+        (kaldra.dot, (v, None)),  # TypeError
+    ]
+    objects = [v, w, m, short]
+    before = [sys.getrefcount(o) for o in objects]
+    for function, args in calls:
+        call = function if route == "front" else through_library(function)
+        for _ in range(100):
+            try:
+                call(*args)
+            except (RuntimeError, TypeError):
+                pass
+    assert [sys.getrefcount(o) for o in objects] == before
