@@ -322,6 +322,40 @@ def summarise_small(medians, driver):
 # 2. large operands
 
 
+def storage(container):
+    """Address of a container's first element, read from the object's memory. Benchmark-only: it relies
+    on the binding library's instance layout (the value pointer right after the object header) and on
+    the container classes' field order (Vector: size, storage; Matrix: two dimensions, size, storage)."""
+    import ctypes
+
+    value = ctypes.c_void_p.from_address(id(container) + 16).value
+    offset = 24 if isinstance(container, kaldra.matd) else 8
+    return ctypes.c_void_p.from_address(value + offset).value
+
+
+def direct_libraries():
+    """The CBLAS and LAPACKE that kaldra loaded (same sonames, so the loader hands back the same copies)."""
+    import ctypes
+
+    cblas = ctypes.CDLL("libopenblas.so.0")
+    lapacke = ctypes.CDLL("liblapacke.so.3")
+    i, d, p = ctypes.c_int, ctypes.c_double, ctypes.c_void_p
+    cblas.cblas_dscal.argtypes = [i, d, p, i]
+    cblas.cblas_daxpy.argtypes = [i, d, p, i, p, i]
+    cblas.cblas_ddot.argtypes = [i, p, i, p, i]
+    cblas.cblas_ddot.restype = d
+    cblas.cblas_dcopy.argtypes = [i, p, i, p, i]
+    cblas.cblas_dswap.argtypes = [i, p, i, p, i]
+    cblas.cblas_dgemv.argtypes = [i, i, i, i, d, p, i, p, i, d, p, i]
+    cblas.cblas_dgemm.argtypes = [i, i, i, i, i, i, d, p, i, p, i, d, p, i]
+    lapacke.LAPACKE_dgels.argtypes = [i, ctypes.c_char, i, i, i, p, i, p, i]
+    lapacke.LAPACKE_dgels.restype = i
+    return cblas, lapacke
+
+
+COL_MAJOR, NO_TRANS = 102, 111
+
+
 def large_jobs():
     """kaldra, scipy and NumPy calls on the large operands, each with the same problem as the driver."""
     n1 = 10_000_000
@@ -354,6 +388,19 @@ def large_jobs():
                      "numpy": ("np.copyto(y, x)", {"np": np, "x": nx, "y": ny})}
     jobs["dswap"] = {"kaldra": ("f(x, y)", {"f": kaldra.swap, "x": kx, "y": ky}),
                      "scipy": ("r(x, y)", {"r": blas.dswap, "x": nx, "y": ny})}
+    # The same routine called directly on kaldra's own storage, in this process: what kaldra adds.
+    cblas, lapacke = direct_libraries()
+    px, py = storage(kx), storage(ky)
+    probe = kaldra.matd(2, 2)
+    probe[1, 1] = 3.0
+    assert cblas.cblas_ddot(4, storage(probe), 1, storage(probe), 1) == 9.0, "unexpected container layout"
+    assert cblas.cblas_ddot(n1, px, 1, py, 1) == kaldra.dot(kx, ky), "unexpected container layout"
+    direct = {"b": cblas, "n": n1, "x": px, "y": py, "a": a}
+    jobs["dscal"]["direct"] = ("b.cblas_dscal(n, a, x, 1)", direct)
+    jobs["daxpy"]["direct"] = ("b.cblas_daxpy(n, 1e-9, x, 1, y, 1)", direct)
+    jobs["ddot"]["direct"] = ("b.cblas_ddot(n, x, 1, y, 1)", direct)
+    jobs["dcopy"]["direct"] = ("b.cblas_dcopy(n, x, 1, y, 1)", direct)
+    jobs["dswap"]["direct"] = ("b.cblas_dswap(n, x, 1, y, 1)", direct)
 
     m2 = 4000
     kA, kv, kw = kaldra.matd(m2, m2), kaldra.vecd(m2), kaldra.vecd(m2)
@@ -363,7 +410,10 @@ def large_jobs():
     nv, nw = g.uniform(0.5, 1.5, m2), g.uniform(0.5, 1.5, m2)
     jobs["dgemv"] = {"kaldra": ("f(1.0, 0.0, A, x, y)", {"f": kaldra.gemv, "A": kA, "x": kv, "y": kw}),
                      "scipy": ("r(1.0, A, x, beta=0.0, y=y, overwrite_y=1)", {"r": blas.dgemv, "A": nA, "x": nv, "y": nw}),
-                     "numpy": ("np.matmul(A, x, out=y)", {"np": np, "A": nA, "x": nv, "y": nw})}
+                     "numpy": ("np.matmul(A, x, out=y)", {"np": np, "A": nA, "x": nv, "y": nw}),
+                     "direct": ("b.cblas_dgemv(c, t, m, m, 1.0, A, m, x, 1, 0.0, y, 1)",
+                                {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m2, "A": storage(kA),
+                                 "x": storage(kv), "y": storage(kw)})}
 
     m3 = 1500
     kP, kQ, kR = (kaldra.matd(m3, m3) for _ in range(3))
@@ -373,7 +423,10 @@ def large_jobs():
     nR = np.asfortranarray(np.zeros((m3, m3)))
     jobs["dgemm"] = {"kaldra": ("f(1.0, 0.0, A, B, C)", {"f": kaldra.gemm, "A": kP, "B": kQ, "C": kR}),
                      "scipy": ("r(1.0, A, B, beta=0.0, c=C, overwrite_c=1)", {"r": blas.dgemm, "A": nP, "B": nQ, "C": nR}),
-                     "numpy": ("np.matmul(A, B, out=C)", {"np": np, "A": nP, "B": nQ, "C": nR})}
+                     "numpy": ("np.matmul(A, B, out=C)", {"np": np, "A": nP, "B": nQ, "C": nR}),
+                     "direct": ("b.cblas_dgemm(c, t, t, m, m, m, 1.0, A, m, B, m, 0.0, C, m)",
+                                {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m3, "A": storage(kP),
+                                 "B": storage(kQ), "C": storage(kR)})}
 
     # ls overwrites A and the right-hand side: every side refills them before each timed call, as the
     # driver does, and only the solve is timed.
@@ -392,6 +445,9 @@ def large_jobs():
         "scipy": ("r(A, b, overwrite_a=1, overwrite_b=1)", {"r": lapack.dgels, "A": sG, "b": sb},
                   ("A[...] = A0; b[...] = b0", {"A": sG, "b": sb, "A0": G0, "b0": b0})),
         "numpy": ("np.linalg.lstsq(A0, b0, rcond=None)", {"np": np, "A0": G0, "b0": b0}),
+        "direct": ("l.LAPACKE_dgels(c, b'N', m, k, 1, A, m, x, m)",
+                   {"l": lapacke, "c": COL_MAJOR, "m": rows, "k": cols, "A": storage(kG), "x": storage(kb)},
+                   ("c(A0, A); c(x0, x)", {"c": kaldra.copy, "A": kG, "x": kb, "A0": kG0, "x0": kb0})),
     }
     return jobs
 
@@ -415,8 +471,8 @@ def large_suite(driver, rounds, repeats):
         for routine, sides in jobs.items():
             for row in run_driver(driver, "large", repeats, routine):
                 samples.setdefault((routine, "driver"), []).append(row["seconds"])
-            for side, job in sides.items():
-                for _ in range(repeats):
+            for _ in range(repeats):
+                for side, job in sides.items():
                     samples.setdefault((routine, side), []).append(time_once(job))
     return {k: statistics.median(v) for k, v in samples.items()}, {k: min(v) for k, v in samples.items()}
 
@@ -531,20 +587,21 @@ def render(small_rows, large, large_best, large_driver, imp, threads):
         )
     lines.append("")
     lines.append(
-        f"Large operands (double), one call, ratios of medians; OpenBLAS threads: {threads}. "
-        "Throughput relative to the C++ driver is driver time / that side's time, from the medians; the "
-        "last column compares the fastest call of each side instead (bandwidth-bound routines on a shared "
-        "machine)."
+        f"Large operands (double), one call, throughput ratios (time of the reference / time of the side) "
+        f"from medians; OpenBLAS threads: {threads}. \"Directly\" is the same CBLAS/LAPACKE function "
+        "called from this process through ctypes on the very storage of kaldra's containers, interleaved "
+        "with kaldra's calls; the driver is a separate C++ process with storage of its own, so its ratios "
+        "also carry where each process's memory happens to lie. The last column compares the fastest calls."
     )
     lines.append("")
-    lines.append("| routine | size | kaldra throughput / driver | scipy throughput / driver | NumPy throughput / driver "
-                 "| kaldra / driver, fastest calls |")
-    lines.append("|---|---|---|---|---|---|")
+    lines.append("| routine | size | kaldra / same routine called directly on kaldra's storage | kaldra / driver "
+                 "| scipy / driver | NumPy / driver | kaldra / driver, fastest calls |")
+    lines.append("|---|---|---|---|---|---|---|")
     sizes = {"dscal": "10^7", "daxpy": "10^7", "ddot": "10^7", "dcopy": "10^7", "dswap": "10^7", "dgemv": "4000 x 4000",
              "dgemm": "1500 x 1500", "dgels": "2000 x 500"}
     for routine, size in sizes.items():
         d = large_driver[routine]
-        cells = []
+        cells = [f"{large[(routine, 'direct')] / large[(routine, 'kaldra')]:.3f}"]
         for side in ("kaldra", "scipy", "numpy"):
             t = large.get((routine, side))
             cells.append("—" if t is None else f"{d / t:.3f}")
