@@ -660,7 +660,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--driver", required=True, help="path of the built kaldra_driver")
     parser.add_argument("--out", required=True, help="folder for results.json, table.md and chart.png")
-    parser.add_argument("--rounds", type=int, default=9, help="interleaved rounds of the small-operand suite")
+    parser.add_argument("--rounds", type=int, default=15, help="interleaved rounds of the small-operand suite")
     parser.add_argument("--large-rounds", type=int, default=7)
     parser.add_argument("--large-repeats", type=int, default=5)
     parser.add_argument("--threads", default=os.environ.get("OPENBLAS_NUM_THREADS", "default"))
@@ -710,6 +710,8 @@ def main():
             "machine": machine(), "blas": blas_info(), "import_seconds": imp,
             "small": [{k: (list(v) if isinstance(v, tuple) else v) for k, v in r.items()} for r in small_rows],
             "small_driver": driver_small,
+            "small_positions": [{"side": k[0], "function": k[1], "letter": k[2], "kinds": list(k[3]), "seconds": v}
+                                for k, v in medians.items() if len(k) == 4 and k[0] in ("fast", "int", "raising")],
             "large": {f"{k[0]}/{k[1]}": v for k, v in large.items()},
             "large_fastest": {f"{k[0]}/{k[1]}": v for k, v in large_best.items()},
             "sweep": {f"{k[0]}/{k[1]}/{k[2]}": v for k, v in sweep.items()},
