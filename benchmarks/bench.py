@@ -628,7 +628,7 @@ def chart(small_rows, sweep, path):
     matplotlib.use("Agg")
     import matplotlib.pyplot as plt
 
-    fig, axes = plt.subplots(1, 3, figsize=(18, 5.2))
+    fig, axes = plt.subplots(1, 3, figsize=(18, 6))
     ax = axes[0]
     names = [r["function"] for r in small_rows]
     series = {
@@ -645,11 +645,12 @@ def chart(small_rows, sweep, path):
     ax.set_xticks(np.arange(len(names)), names, rotation=45)
     ax.set_ylabel("µs per call")
     ax.set_title("Per-call cost, complex double, 3 elements / 3 x 3")
-    ax.legend(fontsize=7)
+    ax.legend(fontsize=7, loc="upper center", ncol=3, bbox_to_anchor=(0.5, -0.2))
 
     ax = axes[1]
+    labels = {"kaldra": "kaldra", "scipy": "scipy", "numpy": "NumPy (a temporary for a*x)", "driver": "C++ driver"}
     for side in ("kaldra", "scipy", "numpy", "driver"):
-        ax.loglog(SWEEP_AXPY, [sweep[("daxpy", n, side)] * 1e6 for n in SWEEP_AXPY], marker="o", label=side)
+        ax.loglog(SWEEP_AXPY, [sweep[("daxpy", n, side)] * 1e6 for n in SWEEP_AXPY], marker="o", label=labels[side])
     ax.set_xlabel("elements")
     ax.set_ylabel("µs per call")
     ax.set_title("daxpy: time per call against size")
@@ -657,7 +658,8 @@ def chart(small_rows, sweep, path):
 
     ax = axes[2]
     for side in ("kaldra", "scipy", "numpy", "driver"):
-        ax.semilogx(SWEEP_GEMM, [2 * n**3 / sweep[("dgemm", n, side)] / 1e9 for n in SWEEP_GEMM], marker="o", label=side)
+        ax.semilogx(SWEEP_GEMM, [2 * n**3 / sweep[("dgemm", n, side)] / 1e9 for n in SWEEP_GEMM], marker="o",
+                    label="C++ driver" if side == "driver" else "NumPy" if side == "numpy" else side)
     ax.set_xlabel("n (n x n matrices)")
     ax.set_ylabel("GFLOP/s")
     ax.set_title("dgemm: throughput against size")
