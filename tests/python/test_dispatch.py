@@ -270,7 +270,7 @@ def test_refusals_and_failures_agree(call):
         assert front == library
 
 
-def test_uses_through_call_protocols_agree():
+def test_other_call_protocols_reach_the_same_results():
     """Calls made through *args, functools.partial and map reach the same results."""
     import functools
 
