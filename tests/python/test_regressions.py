@@ -123,3 +123,16 @@ def test_least_squares_with_x_the_matrix_itself_is_refused(letter, shape, rng):
     with pytest.raises(RuntimeError, match="^In ls, vector x shares elements with matrix A$"):
         kaldra.ls(A, A)
     assert flat(A, letter).tolist() == before
+
+
+@pytest.mark.parametrize("name", [kind + letter for kind in ("vec", "view", "mat") for letter in "sdcz"])
+def test_instance_made_by_new_alone_behaves_as_empty(name):
+    # Calling __new__ without __init__ once handed uninitialised memory to the methods as a container.
+    cls = getattr(kaldra, name)
+    c = cls.__new__(cls)
+    assert c.numel() == 0
+    assert repr(c).startswith("Column vector of size: 0" if name[0] == "v" else "Matrix of size: (0, 0)")
+    with pytest.raises(RuntimeError):
+        c[0, 0] if name.startswith("mat") else c[0]
+    kaldra.scale(2.0, c)
+    assert c.numel() == 0
