@@ -549,6 +549,10 @@ class Runner:
     # ----- steps
 
     def step(self):
+        with np.errstate(all="ignore"):  # the model meets inf and NaN on purpose
+            self.one_step()
+
+    def one_step(self):
         ch = self.ch
         self.stats["steps"] += 1
         if len(self.pool) > self.max_pool:
