@@ -374,7 +374,8 @@ class Model:
             exp = old + a * prod if n and a != 0 else old  # no product term without columns
             bound = np.abs(a) * (np.abs(Av) @ np.abs(xv) if n else 0) + (0 if b == 0 else np.abs(b) * np.abs(yv))
             contaminated = (nonfinite(Av).any(axis=1) | bool(nonfinite(xv).any())) if n else np.zeros(m, bool)
-            contaminated = contaminated | bool(nonfinite(a))  # a*(sum) and sum(a*terms) differ for inf
+            # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way.
+            contaminated = contaminated | bool(n and np.isinf(a))
         loose = contaminated | (nonfinite(yv) & (b != 0)) if letter in COMPLEX else contaminated
         return [Write(yr, exp, bound, 8 * (n + 3) * EPS[letter], loose=loose)]
 
@@ -406,7 +407,9 @@ class Model:
                 contaminated = nonfinite(Av).any(axis=1)[:, None] | nonfinite(Xv).any(axis=0)[None, :]
             else:
                 contaminated = np.zeros((m, n), bool)
-            contaminated = contaminated | bool(nonfinite(a))  # a*(sum) and sum(a*terms) differ for inf
+            # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way, but the
+            # real routine applies a even when k is 0 (which the model does not).
+            contaminated = contaminated | bool(np.isinf(a) or (k == 0 and nonfinite(a)))
         loose = contaminated | (nonfinite(Yv) & (b != 0)) if letter in COMPLEX else contaminated
         return [Write(yr, exp.ravel(order="F"), bound.ravel(order="F") if np.ndim(bound) else bound,
                       8 * (k + 3) * EPS[letter], loose=loose.ravel(order="F"))]
