@@ -372,7 +372,7 @@ class Model:
             old = np.zeros(m, dtype=WIDE[letter]) if b == 0 else b * yv
             prod = Av @ xv if n else np.zeros(m, dtype=WIDE[letter])
             exp = old + a * prod if n and a != 0 else old  # no product term without columns
-            bound = np.abs(a) * (np.abs(Av) @ np.abs(xv) if n else 0) + (0 if b == 0 else np.abs(b) * np.abs(yv))
+            bound = (np.abs(a) * (np.abs(Av) @ np.abs(xv)) if n else 0) + (0 if b == 0 else np.abs(b) * np.abs(yv))
             contaminated = (nonfinite(Av).any(axis=1) | bool(nonfinite(xv).any())) if n else np.zeros(m, bool)
             # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way.
             contaminated = contaminated | bool(n and np.isinf(a))
@@ -402,7 +402,7 @@ class Model:
             old = np.zeros_like(Yv) if b == 0 else b * Yv
             prod = Av @ Xv if k else np.zeros_like(Yv)
             exp = old + a * prod if k and a != 0 else old  # no product term when k is 0
-            bound = np.abs(a) * (np.abs(Av) @ np.abs(Xv) if k else 0) + (0 if b == 0 else np.abs(b) * np.abs(Yv))
+            bound = (np.abs(a) * (np.abs(Av) @ np.abs(Xv)) if k else 0) + (0 if b == 0 else np.abs(b) * np.abs(Yv))
             if k:
                 contaminated = nonfinite(Av).any(axis=1)[:, None] | nonfinite(Xv).any(axis=0)[None, :]
             else:
