@@ -266,7 +266,7 @@ class Model:
     """Expected outcomes of the twelve operations for boxes and scalar values."""
 
     @staticmethod
-    def check_types(op, letter_of_call, boxes, scalars):
+    def check_types(op, boxes, scalars):
         letters = {b.letter for b in boxes}
         if len(letters) != 1:
             raise Expected(TypeError)
@@ -825,7 +825,7 @@ class Runner:
         try:
             if expected_bad:
                 raise Expected(TypeError)
-            letter, values = Model.check_types(op, None, boxes, scalars)
+            letter, values = Model.check_types(op, boxes, scalars)
             writes, result = self.expect(op, letter, values, boxes)
         except Expected as e:
             expected = e
