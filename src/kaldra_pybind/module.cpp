@@ -1,4 +1,5 @@
-// Entry point of the module kaldra: the class pass, then the operation pass.
+// Entry point of the module kaldra: the class pass, the operation pass, then the front path of the
+// operation functions.
 #include "plan"
 
 PYBIND11_MODULE(kaldra, m)
@@ -6,4 +7,5 @@ PYBIND11_MODULE(kaldra, m)
     using namespace kaldra;
     hana::for_each(typeSet, [&](auto tup) { registerClasses(tup, m); });
     hana::for_each(operationsSet, [&](auto hanaType) { defineOperations<typename decltype(hanaType)::type>(m); });
+    installFrontPath(m);
 }

@@ -1,15 +1,24 @@
-// Containers: construction, zero fill and shared storage.
+// Containers: construction, zero fill, shared storage of copies and views, moves and size refusals.
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <cstdint>
+#include <new>
+#include <stdexcept>
+#include <utility>
 
 #include "Types/Types"
+#include "test_elements.h"
 
 using namespace Algorithms;
+using kaldra_test::ElementTypes;
+using kaldra_test::expectThrow;
+using kaldra_test::fill;
+using kaldra_test::sample;
+using kaldra_test::values;
 
 template <typename T>
 class ContainerTest : public ::testing::Test {};
-using ElementTypes = ::testing::Types<float, double, std::complex<float>, std::complex<double>>;
 TYPED_TEST_SUITE(ContainerTest, ElementTypes);
 
 TYPED_TEST(ContainerTest, NewContainersReadAsZero)
@@ -20,4 +29,134 @@ TYPED_TEST(ContainerTest, NewContainersReadAsZero)
         EXPECT_EQ(v.get()[i], TypeParam(0));
     for (size_t i = 0; i < m.numel(); ++i)
         EXPECT_EQ(m.get()[i], TypeParam(0));
+}
+
+TYPED_TEST(ContainerTest, SizesAndLayout)
+{
+    using E = TypeParam;
+    static_assert(std::is_same_v<typename Vector<E>::SampleType, E>);
+    static_assert(std::is_same_v<typename VectorView<E>::SampleType, E>);
+    static_assert(std::is_same_v<typename Matrix<E>::SampleType, E>);
+
+    Vector<E> v(5);
+    EXPECT_EQ(v.numel(), 5u);
+    EXPECT_EQ(v.template dim<0>(), 5u);
+
+    Matrix<E> m(2, 3);
+    EXPECT_EQ(m.numel(), 6u);
+    EXPECT_EQ(m.template dim<0>(), 2u);
+    EXPECT_EQ(m.template dim<1>(), 3u);
+    m[{1, 2}] = sample<E>(1);
+    EXPECT_EQ(m.get()[1 + 2 * 2], sample<E>(1));
+
+    VectorView<E> view(std::pair<size_t, size_t>{2, 4}, std::shared_ptr<E[]>(std::make_shared<E[]>(5)));
+    EXPECT_EQ(view.numel(), 2u);
+    EXPECT_EQ(view.template dim<0>(), 2u);
+}
+
+TYPED_TEST(ContainerTest, EmptyContainersAreValid)
+{
+    using E = TypeParam;
+    Vector<E> v(0);
+    Matrix<E> rowsOnly(3, 0);
+    Matrix<E> columnsOnly(0, 4);
+    EXPECT_EQ(v.numel(), 0u);
+    EXPECT_EQ(rowsOnly.numel(), 0u);
+    EXPECT_EQ(rowsOnly.template dim<0>(), 3u);
+    EXPECT_EQ(columnsOnly.numel(), 0u);
+    EXPECT_EQ(columnsOnly.template dim<1>(), 4u);
+    // More rows than BLAS can count is still a valid empty matrix.
+    Matrix<E> tall(size_t(1) << 31, 0);
+    EXPECT_EQ(tall.numel(), 0u);
+}
+
+TYPED_TEST(ContainerTest, CopiesShareStorage)
+{
+    using E = TypeParam;
+    Vector<E> a(3);
+    Vector<E> b(a);
+    EXPECT_EQ(b.get(), a.get());
+    EXPECT_EQ(b.numel(), 3u);
+    b[1] = sample<E>(2);
+    EXPECT_EQ(a[1], sample<E>(2));
+
+    Matrix<E> m(2, 2);
+    Matrix<E> n(m);
+    EXPECT_EQ(n.get(), m.get());
+    n[{1, 0}] = sample<E>(3);
+    EXPECT_EQ((m[{1, 0}]), sample<E>(3));
+
+    VectorView<E> view = a[{1, 3}];
+    VectorView<E> viewCopy(view);
+    EXPECT_EQ(viewCopy.get(), view.get());
+    viewCopy[1] = sample<E>(4);
+    EXPECT_EQ(a[2], sample<E>(4));
+}
+
+TYPED_TEST(ContainerTest, ViewSharesStorageAndOutlivesItsVector)
+{
+    using E = TypeParam;
+    std::unique_ptr<Vector<E>> v = std::make_unique<Vector<E>>(5);
+    fill(*v, 1);
+    VectorView<E> view = (*v)[{2, 5}];
+    EXPECT_EQ(view.numel(), 3u);
+    EXPECT_EQ(view.get(), v->get() + 2);
+    view[0] = sample<E>(10);
+    EXPECT_EQ((*v)[2], sample<E>(10));
+    (*v)[4] = sample<E>(11);
+    EXPECT_EQ(view[2], sample<E>(11));
+
+    v.reset();
+    EXPECT_EQ(view[0], sample<E>(10));
+    EXPECT_EQ(view[1], sample<E>(4));
+    EXPECT_EQ(view[2], sample<E>(11));
+}
+
+TYPED_TEST(ContainerTest, MoveTakesTheStorageAndKeepsTheSizes)
+{
+    using E = TypeParam;
+    Vector<E> v(3);
+    fill(v, 1);
+    E* const vData = v.get();
+    Vector<E> v2(std::move(v));
+    EXPECT_EQ(v2.get(), vData);
+    EXPECT_EQ(v2.numel(), 3u);
+    EXPECT_EQ(v.get(), nullptr);
+    EXPECT_EQ(v.numel(), 3u);
+
+    Matrix<E> m(2, 3);
+    E* const mData = m.get();
+    Matrix<E> m2(std::move(m));
+    EXPECT_EQ(m2.get(), mData);
+    EXPECT_EQ(m.get(), nullptr);
+    EXPECT_EQ(m.numel(), 6u);
+    EXPECT_EQ(m.template dim<0>(), 2u);
+    EXPECT_EQ(m.template dim<1>(), 3u);
+
+    VectorView<E> view = v2[{0, 2}];
+    VectorView<E> view2(std::move(view));
+    EXPECT_EQ(view2.get(), vData);
+    EXPECT_EQ(view.get(), nullptr);
+    EXPECT_EQ(view.numel(), 2u);
+    EXPECT_EQ(view2[1], sample<E>(2));
+}
+
+TYPED_TEST(ContainerTest, MatrixElementCountOverflowIsRefused)
+{
+    using E = TypeParam;
+    const size_t most = std::numeric_limits<size_t>::max();
+    expectThrow<std::overflow_error>([&] { Matrix<E> m(most, 2); },
+                                     "matrix of size (18446744073709551615, 2) has more elements than a size_t "
+                                     "can count");
+    expectThrow<std::overflow_error>([&] { Matrix<E> m(size_t(1) << 32, size_t(1) << 32); },
+                                     "matrix of size (4294967296, 4294967296) has more elements than a size_t "
+                                     "can count");
+}
+
+TYPED_TEST(ContainerTest, StorageBeyondWhatCanBeAllocatedIsRefused)
+{
+    using E = TypeParam;
+    // The element count fits in size_t, its byte size does not.
+    EXPECT_THROW((Matrix<E>(size_t(1) << 31, size_t(1) << 31)), std::bad_alloc);
+    EXPECT_THROW(Vector<E>(size_t(1) << 62), std::bad_alloc);
 }

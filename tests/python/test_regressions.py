@@ -1,0 +1,125 @@
+"""Regressions: results the BLAS routines got wrong on their own, each pinned to the input that showed it."""
+
+import math
+
+import numpy as np
+import pytest
+
+import kaldra
+from conftest import COMPLEX, KINDS, LETTERS, Operand, assert_close, cls, fill, flat, matrix, scalar
+
+
+@pytest.mark.parametrize("letter", COMPLEX)
+@pytest.mark.parametrize("kind", KINDS)
+@pytest.mark.parametrize("n", [1, 7, 16, 33])
+@pytest.mark.parametrize("factor", [0.5 + 1.5j, -2j, 1j])
+def test_complex_axpy_onto_itself(letter, kind, n, factor):
+    # Complex axpy with x and y the same run read real parts it had already updated: for most
+    # lengths axpy(0.5 + 1.5j, v, v) was off by whole units instead of giving (1 + a) v.
+    values = np.array([1 + 2j, 3 - 1j, 0.5 + 0.5j, 2] * 9)[:n]
+    v = Operand(letter, kind, values)
+    assert kaldra.axpy(factor, v.obj, v.obj) is v.obj
+    assert_close(v.values(), (1 + factor) * values, letter)
+    assert v.sentinels_intact()
+
+
+@pytest.mark.parametrize("letter", COMPLEX)
+def test_complex_sum_onto_itself(letter):
+    values = np.array([1 + 2j, 3 - 1j, 0.5 + 0.5j, 2] * 4)
+    v = Operand(letter, "vec", values)
+    kaldra.sum(v.obj, v.obj)
+    assert_close(v.values(), 2 * values, letter)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("kind", KINDS)
+def test_nan_scale_factor_gives_nan(letter, kind):
+    # sscal wrote zeros for a NaN factor, hiding the NaN from every later result.
+    v = Operand(letter, kind, [1, -2, 0, 4])
+    kaldra.scale(scalar(letter, math.nan), v.obj)
+    assert np.isnan(v.values()).all()
+    assert v.sentinels_intact()
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("kind", ["vec", "view", "mat"])
+def test_nan_b_in_gemv_reaches_y(letter, kind):
+    # sgemv dropped a NaN beta and returned a finite y.
+    A = matrix(letter, [[1, 1], [1, 1]])
+    x = fill(cls(letter, "vec")(2), np.ones(2))
+    y = Operand(letter, kind, [1, 2], shape=(2, 1))
+    kaldra.gemv(scalar(letter, 1), scalar(letter, math.nan), A, x, y.obj)
+    assert np.isnan(y.values()).all()
+    assert y.sentinels_intact()
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("b", [3, 0, math.nan])
+def test_gemv_with_matrix_without_columns_scales_y_by_b(letter, b):
+    # With A of no columns sgemv left y untouched instead of y <- b y.
+    A, x = cls(letter, "mat")(2, 0), cls(letter, "vec")(0)
+    y = fill(cls(letter, "vec")(2), np.array([1.0, -2.0]))
+    kaldra.gemv(scalar(letter, 1), scalar(letter, b), A, x, y)
+    expected = np.array([1.0, -2.0]) * b
+    np.testing.assert_array_equal(flat(y, letter), expected)
+
+
+def column_major(container, letter):
+    return flat(container, letter).astype(np.complex128 if letter in COMPLEX else np.float64)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("function, a, b", [("gemv", 2, 1), ("gemv", 1, 0), ("matvec", 1, 1)])
+@pytest.mark.parametrize("case", ["y-is-x", "y-is-A", "y-overlaps-x"])
+def test_gemv_output_sharing_elements_with_an_input(letter, function, a, b, case):
+    # The routine writes y while it still reads A and x: gemv(1, 0, A, v, v) returned zeros.
+    A_values = np.array([[1, 2], [3, 4]] if case != "y-overlaps-x" else [[1, 2, 3], [4, 5, 6]])
+    A = matrix(letter, A_values)
+    m, n = A_values.shape
+    storage = fill(cls(letter, "vec")(4), np.array([1.0, 2.0, 3.0, 0.0]))
+    if case == "y-is-x":
+        x = y = storage[0:2]
+    elif case == "y-is-A":
+        x, y = storage[0:2], A  # a matrix y is its first column
+    else:
+        x, y = storage[0:3], storage[1:3]
+    expected = a * A_values @ column_major(x, letter)[:n] + b * column_major(y, letter)[:m]
+
+    if function == "gemv":
+        assert kaldra.gemv(scalar(letter, a), scalar(letter, b), A, x, y) is y
+    else:
+        assert kaldra.matvec(A, x, y) is y
+    assert_close(column_major(y, letter)[:m], expected, letter)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("size", [2, 70])
+@pytest.mark.parametrize("case", ["Y-is-X", "Y-is-A", "all-three"])
+@pytest.mark.parametrize("b", [0, 1])
+def test_gemm_output_sharing_elements_with_an_input(letter, size, case, b, rng):
+    # Complex gemm with Y the same matrix as A or X returned zeros.
+    A_values = rng.uniform(-1, 1, (size, size)).round(2)
+    X_values = rng.uniform(-1, 1, (size, size)).round(2)
+    A, X = matrix(letter, A_values), matrix(letter, X_values)
+    if case == "Y-is-X":
+        Y, Y_values = X, X_values
+    elif case == "Y-is-A":
+        Y, Y_values = A, A_values
+    else:
+        X = Y = A
+        X_values = Y_values = A_values
+    expected = 1.5 * A_values @ X_values + b * Y_values
+    assert kaldra.gemm(scalar(letter, 1.5), scalar(letter, b), A, X, Y) is Y
+    assert_close(column_major(Y, letter).reshape(size, size).T, expected, letter)
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("shape", [(2, 2), (3, 2), (2, 3)])
+def test_least_squares_with_x_the_matrix_itself_is_refused(letter, shape, rng):
+    # The driver wrote its factorization and the solution into the same elements and returned
+    # neither, without a word.
+    A = matrix(letter, rng.uniform(1, 2, shape))
+    before = flat(A, letter).tolist()
+    with pytest.raises(RuntimeError, match="^In ls, vector x shares elements with matrix A$"):
+        kaldra.ls(A, A)
+    assert flat(A, letter).tolist() == before

@@ -1,0 +1,46 @@
+"""Typed use of kaldra and kaldra_numpy, as an editor or type checker sees it through the stubs.
+
+Not a test module: tests/python/test_stubs.py runs mypy --strict over this file and expects no error.
+"""
+from typing import assert_type
+
+import numpy as np
+import numpy.typing as npt
+
+import kaldra
+import kaldra_numpy
+
+x = kaldra.vecd(3)
+x[0] = 1.0
+view = x[1:3]
+assert_type(view, kaldra.viewd)
+assert_type(view[0], float)
+assert_type(kaldra.scale(2.0, view), kaldra.viewd)
+assert_type(kaldra.scale(2, x), kaldra.vecd)
+assert_type(kaldra.dot(x, x), float)
+assert_type(kaldra.axpy(0.5, view, x[0:2]), kaldra.viewd)
+assert_type(kaldra.swap(x, x), None)
+
+z = kaldra.vecz(2)
+z[1] = 1 - 2j
+assert_type(z[1], complex)
+assert_type(kaldra.hdot(z, z), complex)
+assert_type(kaldra.scale(2.0, z), kaldra.vecz)
+
+A = kaldra.mats(2, 2)
+A[0, 1] = 3.0
+assert_type(A[0, 1], float)
+assert_type(A.dim(0), int)
+assert_type(kaldra.gemm(1.0, 0.0, A, A, kaldra.mats(2, 2)), kaldra.mats)
+assert_type(kaldra.matvec(A, kaldra.vecs(2), kaldra.vecs(2)), kaldra.vecs)
+assert_type(kaldra.ls(A, kaldra.vecs(2)), None)
+
+assert_type(kaldra_numpy.asarray(x), np.ndarray[tuple[int], np.dtype[np.float64]])
+assert_type(kaldra_numpy.asarray(view), np.ndarray[tuple[int], np.dtype[np.float64]])
+assert_type(kaldra_numpy.asarray(kaldra.matc(2, 2)), np.ndarray[tuple[int, int], np.dtype[np.complex64]])
+
+data: npt.NDArray[np.float64] = np.linspace(0.0, 1.0, 3)
+c = kaldra_numpy.from_array(data)
+if isinstance(c, kaldra.vecd):
+    assert_type(kaldra_numpy.assign(c, data), None)
+kaldra_numpy.assign(x, kaldra_numpy.asarray(x)[::-1])
