@@ -1,0 +1,61 @@
+"""Faults found by the differential fuzzer and the sanitizer runs, one test each."""
+
+import math
+
+import numpy as np
+import pytest
+
+import kaldra
+
+
+@pytest.mark.parametrize("mat", [kaldra.matc, kaldra.matz], ids=lambda c: c.__name__)
+@pytest.mark.parametrize("b", [complex(0, math.nan), complex(-0.0, math.nan), complex(math.nan, 0)],
+                         ids=["0+nanj", "-0+nanj", "nan+0j"])
+@pytest.mark.parametrize("m, k, n", [(1, 1, 1), (3, 2, 4), (2, 0, 2)])
+def test_gemm_applies_a_nan_beta_to_y(mat, b, m, k, n):
+    # The complex routine took a beta of 0 + NaN i for zero and overwrote Y with A*X, a finite result
+    # where b*Y is NaN.
+    A, X, Y = mat(m, k), mat(k, n), mat(m, n)
+    for j in range(k):
+        for i in range(m):
+            A[i, j] = 0.5
+    for j in range(n):
+        for i in range(k):
+            X[i, j] = 0.25
+        for i in range(m):
+            Y[i, j] = 1.0
+    assert kaldra.gemm(1.0, b, A, X, Y) is Y
+    for j in range(n):
+        for i in range(m):
+            assert math.isnan(Y[i, j].real) or math.isnan(Y[i, j].imag)
+
+
+@pytest.mark.parametrize("letter", ["c", "z"])
+def test_underdetermined_complex_ls_stays_inside_a(letter):
+    # The complex LQ path of the driver ran a matrix-vector kernel that read up to a column's length
+    # past the end of A's storage (seen as a crash under AddressSanitizer, a read of whatever follows A
+    # otherwise). Many shapes, so that some storage ends where the sanitizer's poisoned zone begins.
+    rng = np.random.default_rng(5)
+    dtype = np.complex64 if letter == "c" else np.complex128
+    tol = 1e-3 if letter == "c" else 1e-10
+    for m in range(1, 13):
+        for n in range(m + 1, m + 9):
+            values = (rng.uniform(-1, 1, (m, n)) + 1j * rng.uniform(-1, 1, (m, n))).astype(dtype)
+            values[np.arange(m), np.arange(m)] += n
+            rhs = (rng.uniform(-1, 1, n) + 1j * rng.uniform(-1, 1, n)).astype(dtype)
+            A, x = getattr(kaldra, "mat" + letter)(m, n), getattr(kaldra, "vec" + letter)(n)
+            for j in range(n):
+                for i in range(m):
+                    A[i, j] = complex(values[i, j])
+            for i in range(n):
+                x[i] = complex(rhs[i])
+            kaldra.ls(A, x)
+            wide = values.astype(np.complex128)
+            solution = np.linalg.lstsq(wide, rhs[:m].astype(np.complex128), rcond=None)[0]
+            got = np.array([x[i] for i in range(n)])
+            assert np.linalg.norm(got - solution) <= tol * np.linalg.norm(solution)
+            # A holds the factorization: its lower triangle L gives L L^H = A A^H.
+            factored = np.array([[A[i, j] for j in range(m)] for i in range(m)])
+            L = np.tril(factored)
+            gram = wide @ wide.conj().T
+            assert np.linalg.norm(L @ L.conj().T - gram) <= tol * np.linalg.norm(gram)
