@@ -178,7 +178,7 @@ def test_matrix_index_checks(letter, index, message):
 def test_matrix_elements_are_column_major(letter):
     a = cls(letter, "mat")(2, 3)
     a[1, 2] = 4.0
-    a[[0, 1]] = 3
+    a[0, 1] = 3
     assert a[1, 2] == 4.0
     assert flat(a, letter).tolist() == [0, 0, 3, 0, 0, 4]
     for bad in ((0,), (0, 0, 0), (-1, 0), (0.0, 0), 0):
