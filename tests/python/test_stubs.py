@@ -38,7 +38,7 @@ def stub_overloads(name):
         if isinstance(node, ast.FunctionDef):
             decorators = [ast.unparse(d) for d in node.decorator_list]
             overloaded = "typing.overload" in decorators
-            signature = tuple(ast.unparse(a.annotation) for a in node.args.args)
+            signature = tuple(ast.unparse(a.annotation) for a in node.args.posonlyargs + node.args.args)
             functions.setdefault(node.name, []).append((overloaded, signature))
     return functions
 
@@ -99,6 +99,9 @@ MISUSES = [
     ("v: kaldra.vecd = kaldra.vecd(4)[1:2]", 'expression has type "viewd"'),
     ("n: int = kaldra.dot(kaldra.vecd(1), kaldra.vecd(1))", 'expression has type "float"'),
     ("kaldra_numpy.asarray([1.0])", 'No overload variant of "asarray"'),
+    ("kaldra.dot(arg0=kaldra.vecd(1), arg1=kaldra.vecd(1))", 'No overload variant of "dot"'),
+    ("kaldra.vecd(2).dim(arg0=0)", 'Unexpected keyword argument "arg0"'),
+    ("kaldra.vecd(arg0=2)", 'Unexpected keyword argument "arg0"'),
     ("kaldra_numpy.assign(kaldra.matd(2, 2), kaldra_numpy.asarray(kaldra.vecd(4)))", 'Argument 2 to "assign"'),
 ]
 
