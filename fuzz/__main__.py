@@ -16,7 +16,7 @@ def main(argv=None) -> int:
     parser.add_argument("--program", type=int, default=500, help="steps per program before a fresh pool")
     args = parser.parse_args(argv)
 
-    totals = {"steps": 0, "calls": 0, "refused": 0, "unchecked": 0}
+    totals = {"steps": 0, "calls": 0, "refused": 0, "unchecked": 0, "threshold": 0, "deficient accepted": 0}
     started = time.monotonic()
     programs = 0
     next_report = 0
@@ -37,8 +37,9 @@ def main(argv=None) -> int:
                   f"{time.monotonic() - started:.0f} s", flush=True)
             next_report += max(args.ops // 10, 1)
     print(f"fuzz: seed {args.seed}: {totals['steps']} steps in {programs} programs, {totals['calls']} operation "
-          f"calls ({totals['refused']} refused as expected, {totals['unchecked']} with an undefined overlap "
-          f"result), no difference, {time.monotonic() - started:.0f} s")
+          f"calls ({totals['refused']} refused as expected, {totals['unchecked']} ls results not compared for "
+          f"a non-finite input; ls at the rank threshold: {totals['threshold']}, exactly rank deficient "
+          f"but accepted: {totals['deficient accepted']}), no difference, {time.monotonic() - started:.0f} s")
     return 0
 
 

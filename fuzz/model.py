@@ -19,19 +19,28 @@ What is not compared bit-exactly, and why:
   multiplications by a zero imaginary part, NumPy does not, so inf*0 gives NaN in one and not in the
   other). Such an element must be non-finite in kaldra too; which component holds the inf or NaN is
   not compared.
-* Elements of gemv, gemm and dot results that a non-finite input reaches: the reductions may skip or
-  reorder terms (the real gemm forms A*X even when a is 0), so inf - inf and 0*inf have no fixed
-  outcome. They are not compared; every other element is.
+* Elements of gemv, gemm and dot results that a non-finite input reaches through a product term: the
+  reductions may skip or reorder terms, so inf - inf and 0*inf have no fixed outcome. They are not
+  compared; every other element is.
 * kaldra follows these BLAS conventions, and the model encodes them: scale by 0 writes zeros (even
-  over inf and NaN); axpy by 0 leaves y alone; gemv and gemm with b = 0 do not read y (or Y).
-* Writes of the level-1 operations through operands that overlap without starting at the same
-  element have no defined result: the output is taken over from kaldra unchecked, everything else is
-  still compared. (Products whose output shares elements with an input are compared: they compute
-  from the inputs' values before the call. ls refuses an x that shares elements with A.)
-* After a successful ls, A holds the driver's factorization. The model checks that the triangular
-  factor reproduces A^H A (or A A^H) and then takes A over from kaldra. After a refused ls for an A
-  that is exactly rank deficient, A likewise keeps the factorization the driver wrote: the model takes
-  A over from kaldra and checks only x (restored) and every other storage.
+  over inf and NaN); axpy by 0 leaves y alone; gemv and gemm with b = 0 do not read y (or Y). A
+  product with a = 0 or an empty inner dimension has no product term at all: y <- b*y exactly, A and x
+  are not read (an inf or NaN in them, or a non-finite a, changes nothing), for every element type.
+* Overlapping operands are compared like any others. The level-1 operations read x as it was before
+  the call whatever the overlap; swap refuses runs that overlap shifted and leaves a run swapped with
+  itself alone; the products compute from their inputs' values before the call; ls refuses an x that
+  shares elements with A.
+* ls follows kaldra's rank rule on the triangular factor the driver leaves in A (read back and first
+  checked to reproduce A^H A, or A A^H): a diagonal element that is exactly zero is refused with its
+  index; otherwise a reciprocal condition number below the precision of the element type is refused
+  with that number. The model computes the factor's exact 1-norm reciprocal condition number in long
+  double; the library uses the LAPACK estimate, which agrees with it for these small factors up to
+  rounding, so only within 25% of the precision either outcome is taken (counted as "threshold"). An
+  A that is exactly rank deficient (duplicated or constant columns) whose rounded factor still lies
+  above the threshold is accepted by that rule: its solution is rounding noise and is not compared
+  (counted as "deficient accepted"). Every other outcome is compared: the message, x
+  restored bit for bit after a refusal, the solution within the perturbation bound of least squares
+  (condition number and its square times the residual) after a success.
 * After every compared step the model takes the written elements over from kaldra, so rounding does
   not pile up from step to step.
 """
@@ -39,6 +48,7 @@ What is not compared bit-exactly, and why:
 from __future__ import annotations
 
 import math
+import re
 from dataclasses import dataclass, field
 
 import numpy as np
@@ -53,6 +63,11 @@ TINY = {"s": 1e-35, "d": 1e-300, "c": 1e-35, "z": 1e-300}
 BITS = {"s": np.uint32, "d": np.uint64, "c": np.uint64, "z": np.uint64}
 COMPLEX = set("cz")
 INF, NAN = math.inf, math.nan
+# The precision of each element type as kaldra's ls messages print it, and the head of those messages.
+PRECISION = {"s": "1.19e-07", "d": "2.22e-16", "c": "1.19e-07", "z": "2.22e-16"}
+NOT_FULL_RANK = "In ls, matrix A does not have full rank: "
+# How far LAPACK's condition estimate of a small triangular factor may lie from its exact value.
+THRESHOLD_BAND = 1.25
 
 
 def cls(kind: str, letter: str):
@@ -309,8 +324,7 @@ class Model:
             with np.errstate(all="ignore"):
                 bound = (1 + np.abs(wide(a, letter))) * np.abs(yv)
             return [Write(yr, exp, bound, elementwise_check(letter, 3))]
-        if overlap(xr, yr):
-            return [Write(yr, checked=False)]
+        # x as it was before the call, whatever the overlap
         with np.errstate(all="ignore"):
             exp = wide(a, letter) * xv + yv
             bound = np.abs(wide(a, letter)) * np.abs(xv) + np.abs(yv)
@@ -320,10 +334,7 @@ class Model:
     def copy(letter, x: Box, y: Box):
         if y.numel < x.numel:
             raise Expected(RuntimeError, short_message("copy", x, y))
-        xr, yr = x.region(), y.region(x.numel)
-        if overlap(xr, yr) and not same_start(xr, yr):
-            return [Write(yr, checked=False)]
-        return [Write(yr, x.values().copy(), exact=True)]
+        return [Write(y.region(x.numel), x.values().copy(), exact=True)]
 
     @staticmethod
     def swap(letter, x: Box, y: Box):
@@ -333,7 +344,7 @@ class Model:
         if same_start(xr, yr):
             return [Write(xr, x.values().copy(), exact=True)]
         if overlap(xr, yr):
-            return [Write(xr, checked=False), Write(yr, checked=False)]
+            raise Expected(RuntimeError, "In swap, vectors x and y share some but not all of their elements")
         return [Write(xr, y.values()[: x.numel].copy(), exact=True), Write(yr, x.values().copy(), exact=True)]
 
     @staticmethod
@@ -368,14 +379,14 @@ class Model:
         Av = wide(A.values(), letter).reshape((m, n), order="F")
         xv, yv = wide(x.values()[:n], letter), wide(y.values()[:m], letter)
         a, b = wide(a, letter), wide(b, letter)
+        term = bool(n and a != 0)  # without columns or with a = 0 there is no product term
         with np.errstate(all="ignore"):
             old = np.zeros(m, dtype=WIDE[letter]) if b == 0 else b * yv
-            prod = Av @ xv if n else np.zeros(m, dtype=WIDE[letter])
-            exp = old + a * prod if n and a != 0 else old  # no product term without columns
-            bound = (np.abs(a) * (np.abs(Av) @ np.abs(xv)) if n else 0) + (0 if b == 0 else np.abs(b) * np.abs(yv))
-            contaminated = (nonfinite(Av).any(axis=1) | bool(nonfinite(xv).any())) if n else np.zeros(m, bool)
+            exp = old + a * (Av @ xv) if term else old
+            bound = (np.abs(a) * (np.abs(Av) @ np.abs(xv)) if term else 0) + (0 if b == 0 else np.abs(b) * np.abs(yv))
+            contaminated = (nonfinite(Av).any(axis=1) | bool(nonfinite(xv).any())) if term else np.zeros(m, bool)
             # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way.
-            contaminated = contaminated | bool(n and np.isinf(a))
+            contaminated = contaminated | bool(term and np.isinf(a))
         loose = contaminated | (nonfinite(yv) & (b != 0)) if letter in COMPLEX else contaminated
         return [Write(yr, exp, bound, 8 * (n + 3) * EPS[letter], loose=loose)]
 
@@ -397,18 +408,17 @@ class Model:
         Xv = wide(X.values(), letter).reshape((k, n), order="F")
         Yv = wide(Y.values(), letter).reshape((m, n), order="F")
         a, b = wide(a, letter), wide(b, letter)
+        term = bool(k and a != 0)  # with k = 0 or a = 0 there is no product term
         with np.errstate(all="ignore"):
             old = np.zeros_like(Yv) if b == 0 else b * Yv
-            prod = Av @ Xv if k else np.zeros_like(Yv)
-            exp = old + a * prod if k and a != 0 else old  # no product term when k is 0
-            bound = (np.abs(a) * (np.abs(Av) @ np.abs(Xv)) if k else 0) + (0 if b == 0 else np.abs(b) * np.abs(Yv))
-            if k:
+            exp = old + a * (Av @ Xv) if term else old
+            bound = (np.abs(a) * (np.abs(Av) @ np.abs(Xv)) if term else 0) + (0 if b == 0 else np.abs(b) * np.abs(Yv))
+            if term:
                 contaminated = nonfinite(Av).any(axis=1)[:, None] | nonfinite(Xv).any(axis=0)[None, :]
             else:
                 contaminated = np.zeros((m, n), bool)
-            # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way, but the
-            # real routine applies a even when k is 0 (which the model does not).
-            contaminated = contaminated | bool(np.isinf(a) or (k == 0 and nonfinite(a)))
+            # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way.
+            contaminated = contaminated | bool(term and np.isinf(a))
         loose = contaminated | (nonfinite(Yv) & (b != 0)) if letter in COMPLEX else contaminated
         return [Write(yr, exp.ravel(order="F"), bound.ravel(order="F") if np.ndim(bound) else bound,
                       8 * (k + 3) * EPS[letter], loose=loose.ravel(order="F"))]
@@ -427,7 +437,7 @@ class Runner:
         self.pool: list[Box] = []
         self.storages: list[Storage] = []
         self.max_pool = max_pool
-        self.stats = {"steps": 0, "calls": 0, "refused": 0, "unchecked": 0}
+        self.stats = {"steps": 0, "calls": 0, "refused": 0, "unchecked": 0, "threshold": 0, "deficient accepted": 0}
         self.log: list[str] = []
 
     # ----- bookkeeping
@@ -749,8 +759,11 @@ class Runner:
         if op == "scale":
             boxes, scalars = [any_box()], [draw_scalar(ch, letter)]
         elif op in ("sum", "copy", "swap", "dot", "hdot", "axpy"):
-            x = any_box()
-            y = x if ch.chance(12) else any_box(at_least=x.numel, n=x.numel if ch.chance(30) else None)
+            if ch.chance(15):
+                x, y = self.shifted_pair(letter)
+            else:
+                x = any_box()
+                y = x if ch.chance(12) else any_box(at_least=x.numel, n=x.numel if ch.chance(30) else None)
             boxes = [x, y]
             scalars = [draw_scalar(ch, letter)] if op == "axpy" else []
         elif op in ("gemv", "matvec"):
@@ -764,6 +777,22 @@ class Runner:
         else:
             return self.ls(letter, any_box)
         self.call(op, scalars, boxes)
+
+    def shifted_pair(self, letter):
+        """Two views of one new vector that overlap shifted, x before y or after it (or y longer)."""
+        ch = self.ch
+        n, shift = ch.int(1, 12), ch.int(1, 4)
+        base = self.new_vector(letter, n + shift + ch.int(0, 2))
+        self.random_fill(base)
+        self.add(base)
+        x_at, y_at = (0, shift) if ch.chance(50) else (shift, 0)
+        y_end = min(base.numel, y_at + n + (ch.int(0, 2) if ch.chance(30) else 0))
+        boxes = []
+        for at, end in ((x_at, x_at + n), (y_at, y_end)):
+            box = Box(base.obj[at:end], "view", letter, base.storage, at, end - at)
+            self.add(box)
+            boxes.append(box)
+        return boxes
 
     def gemv_operands(self, letter, any_box):
         ch = self.ch
@@ -907,7 +936,7 @@ class Runner:
             x = any_box(n=k + (ch.int(0, 2) if ch.chance(30) else 0) - (1 if ch.chance(5) and k else 0))
         if x.letter != letter:
             return self.call("ls", [], [A, x])
-        mode = ch.pick(["solve"] * 6 + ["rank", "nan-A", "nan-x", "zero"])
+        mode = ch.pick(["solve"] * 6 + ["rank", "nan-A", "nan-x", "zero", "duplicate", "constant", "nearly"])
         rng_values = [draw_real(ch, 0) for _ in range(m * n)]
         vals = np.array(rng_values, dtype=float).reshape((m, n), order="F") / 4
         if letter in COMPLEX:
@@ -920,6 +949,17 @@ class Runner:
                 vals[:, j] = 0
             else:
                 vals[j, :] = 0
+        lines = vals if m >= n else vals.T  # the columns, or for fewer rows than columns the rows
+        if mode in ("duplicate", "constant", "nearly") and min(m, n) >= 2:
+            j0, j1 = ch.int(0, min(m, n) - 1), ch.int(0, min(m, n) - 1)
+            j1 = j1 if j1 != j0 else (j0 + 1) % min(m, n)
+            if mode == "constant":
+                lines[:, j0] = ch.pick([0.25, 1, -2.5, 3])
+                lines[:, j1] = ch.pick([0.5, -1, 4, 1.75])
+            else:
+                lines[:, j1] = lines[:, j0] * ch.pick([1, -1, 2, 0.5, -3])
+                if mode == "nearly":  # dependent up to one element's relative change, held by the type or not
+                    lines[ch.int(0, len(lines) - 1), j1] *= 1 + ch.pick([2**-20, 2**-30, 2**-45, 2**-60])
         if mode == "zero":
             vals[:] = 0
         if mode == "nan-A" and m * n:
@@ -960,70 +1000,119 @@ class Runner:
             self.fail(desc + ": accepted an x that shares elements with A")
         try:
             kaldra.ls(A.obj, x.obj)
+            msg = None
         except RuntimeError as exc:
-            msg = str(exc)
-            if np.isnan(Av).any():
-                want = "In ls, the least-squares driver failed with status -6"
-            elif np.isnan(xv).any():
-                want = "In ls, the least-squares driver failed with status -8"
-            else:
-                want = None
-            if want is not None:
-                if msg != want:
-                    self.fail(f"{desc}: message {msg!r}, expected {want!r}")
-                return self.expect_refusal(exc, Expected(RuntimeError, want), before, desc)
-            if mode not in ("rank", "as-is") or not msg.startswith("In ls, matrix A does not have full rank"):
+            msg, refusal = str(exc), exc
+        if np.isnan(Av).any() or np.isnan(xv).any():  # refused before the driver runs
+            want = "In ls, the least-squares driver failed with status " + ("-6" if np.isnan(Av).any() else "-8")
+            if msg is None:
+                self.fail(f"{desc}: accepted, expected {want!r}")
+            return self.expect_refusal(refusal, Expected(RuntimeError, want), before, desc)
+        if min(m, n) == 0:  # nothing to factor: the minimum-norm solution is zero
+            if msg is not None:
                 self.fail(f"{desc}: unexpected {msg!r}")
-            if mode == "rank":
-                zero = np.flatnonzero(~(Av.any(axis=0) if m >= n else Av.any(axis=1)))
-                want = (f"In ls, matrix A does not have full rank: diagonal element {zero[0] + 1} "
-                        "of its triangular factor is zero")
-                if msg != want:
-                    self.fail(f"{desc}: message {msg!r}, expected {want!r}")
+            if not np.array_equal(wide(A.storage.read(), letter), Av.ravel(order="F")):
+                self.fail(f"{desc}: A changed although the driver had nothing to factor")
+            return self.compare_all([Write(x.region(k), np.zeros(k, dtype=WIDE[letter]), np.zeros(k), 0.0)], desc)
+
+        # The driver ran: A holds its factorization (an all-zero A, which it skips, stays as it is).
+        got_A = wide(A.storage.read(), letter).reshape((m, n), order="F")
+        finite = not (nonfinite(Av).any() or nonfinite(xv).any())
+        eps = EPS[letter]
+        if not nonfinite(Av).any():
+            if m >= n:
+                R = np.triu(got_A[:n, :n])
+                gram, want_gram = R.conj().T @ R, Av.conj().T @ Av
+            else:
+                L = np.tril(got_A[:m, :m])
+                gram, want_gram = L @ L.conj().T, Av @ Av.conj().T
+            if np.linalg.norm(gram - want_gram) > 64 * (m + n) * eps * np.linalg.norm(Av) ** 2:
+                self.fail(f"{desc}: A does not hold a factorization of the input")
+        order = min(m, n)
+        factor = np.triu(got_A[:order, :order]) if m >= n else np.tril(got_A[:order, :order])
+        diagonal = np.diagonal(factor)
+        zero = np.flatnonzero(diagonal == 0)
+        precision = PRECISION[letter]
+        if zero.size:
+            outcome = f"{NOT_FULL_RANK}diagonal element {zero[0]} of its triangular factor is zero"
+        elif nonfinite(factor).any():
+            outcome = None  # no rank rule for a factor holding inf or NaN: the driver's result stands
+        else:
+            rcond = exact_rcond(factor)
+            if rcond >= THRESHOLD_BAND * float(precision):
+                outcome = None
+            elif rcond < float(precision) / THRESHOLD_BAND:
+                outcome = "small"
+            else:
+                outcome = "either"
+                self.stats["threshold"] += 1
+        if mode in ("rank", "zero"):  # an exactly zero column (row): its diagonal element is exactly zero
+            lines = Av if m >= n else Av.T
+            first = int(np.flatnonzero(~lines.any(axis=0))[0])
+            if not zero.size or zero[0] != first:
+                self.fail(f"{desc}: factor {factor!r} lacks the zero diagonal element {first}")
+        if msg is not None:
+            if outcome is None:
+                self.fail(f"{desc}: unexpected {msg!r}")
+            if outcome in ("small", "either"):
+                got = re.fullmatch(re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
+                                   r"factor is (\S+), below the precision " + re.escape(precision) +
+                                   " of its element type", msg)
+                # the estimate lies at or above the exact value, and close to it for factors this small
+                if not got or not (float(got.group(1)) < float(precision) and
+                                   rcond * 0.994 <= float(got.group(1)) <= THRESHOLD_BAND * rcond):
+                    self.fail(f"{desc}: message {msg!r}, exact reciprocal condition number {rcond:.3g}")
+            elif msg != outcome:
+                self.fail(f"{desc}: message {msg!r}, expected {outcome!r}")
             self.stats["refused"] += 1
-            # x is given back its values; A keeps the factorization the driver wrote.
+            # x is given back its values; A keeps what the driver wrote.
             return self.compare_all([Write(A.region(), checked=False)], desc)
-        if mode == "as-is" and (nonfinite(Av).any() or nonfinite(xv).any()):
+        if outcome not in (None, "either"):
+            self.fail(f"{desc}: accepted, expected {outcome if outcome != 'small' else 'a condition refusal'}")
+        if not finite:
             self.stats["unchecked"] += 1
             return self.compare_all([Write(A.region(), checked=False), Write(x.region(k), checked=False)], desc)
-        if np.isnan(Av).any() or np.isnan(xv).any() or mode == "rank" and min(m, n) and Av.any():
-            self.fail(f"{desc}: accepted")
+        if mode in ("rank", "zero") or mode in ("duplicate", "constant") and min(m, n) >= 2:
+            # exactly rank deficient, but the rounded factor lies above the threshold: noise, not compared
+            self.stats["deficient accepted"] += 1
+            return self.compare_all([Write(A.region(), checked=False), Write(x.region(k), checked=False)], desc)
         got_x = self.read_box(x)[:k]
-        got_A = wide(A.storage.read(), letter).reshape((m, n), order="F")
-        eps = EPS[letter]
-        if min(m, n) == 0 or not Av.any():
-            expect_x, tol = np.zeros(k, dtype=WIDE[letter]), 0.0
-            if not np.array_equal(got_A, Av):
-                self.fail(f"{desc}: A changed although the driver had nothing to factor")
-            self.compare_all([Write(x.region(k), expect_x, np.zeros(k), 0.0)], desc)
-            return
         sol, *_ = np.linalg.lstsq(Av, xv[:m], rcond=None)
         cond = np.linalg.cond(Av)
-        scale = np.linalg.norm(sol) + np.linalg.norm(xv[:m]) / np.linalg.norm(Av, 2)
-        if mode == "as-is" and cond > 1e3:
-            self.stats["unchecked"] += 1
-            return self.compare_all([Write(A.region(), checked=False), Write(x.region(k), checked=False)], desc)
-        tol = 64 * (m + n) * eps * cond * scale + TINY[letter]
+        norm_A = np.linalg.norm(Av, 2)
+        residual = np.linalg.norm(Av @ sol - xv[:m])
+        # Perturbation bound of least squares: the condition number times the solution, and its square
+        # times the residual.
+        scale = cond * (np.linalg.norm(sol) + np.linalg.norm(xv[:m]) / norm_A) + cond**2 * residual / norm_A
+        tol = 64 * (m + n) * eps * scale + TINY[letter]
         if np.linalg.norm(wide(got_x[:n], letter) - sol) > tol:
             self.fail(f"{desc}: solution {got_x[:n]!r}, expected {sol!r}")
         if m > n:
-            rss = np.linalg.norm(Av @ sol - xv[:m]) ** 2
+            rss = residual**2
             got_rss = np.sum(np.abs(wide(got_x[n:m], letter)) ** 2)
             if abs(got_rss - rss) > 64 * (m + n) * eps * cond * (np.linalg.norm(xv[:m]) ** 2 + 1):
                 self.fail(f"{desc}: residual sum of squares {got_rss}, expected {rss}")
-        # The triangular factor reproduces the Gram matrix of A.
-        if m >= n:
-            R = np.triu(got_A[:n, :n])
-            gram, want = R.conj().T @ R, Av.conj().T @ Av
-        else:
-            L = np.tril(got_A[:m, :m])
-            gram, want = L @ L.conj().T, Av @ Av.conj().T
-        if np.linalg.norm(gram - want) > 64 * (m + n) * eps * np.linalg.norm(Av) ** 2:
-            self.fail(f"{desc}: A does not hold a factorization of the input")
         self.compare_all([Write(A.region(), checked=False), Write(x.region(k), checked=False)], desc)
 
     def read_box(self, box: Box):
         return box.storage.read()[box.offset : box.offset + box.numel]
+
+
+def exact_rcond(factor) -> float:
+    """1 / (|F|_1 |F^-1|_1) of a triangular factor without a zero diagonal element, in long double: the
+    inverse by substitution, column by column, exact enough for factors of the element types' range."""
+    upper = not np.tril(factor, -1).any()
+    F = factor.astype(np.clongdouble if np.iscomplexobj(factor) else np.longdouble)
+    n = len(F)
+    inverse = np.zeros_like(F)
+    for j in range(n):
+        col = np.zeros(n, F.dtype)
+        rows = range(j, -1, -1) if upper else range(j, n)
+        for i in rows:
+            others = slice(i + 1, j + 1) if upper else slice(j, i)
+            col[i] = ((1 if i == j else 0) - np.dot(F[i, others], col[others])) / F[i, i]
+        inverse[:, j] = col
+    return float(1 / (np.abs(F).sum(axis=0).max() * np.abs(inverse).sum(axis=0).max()))
 
 
 def close(got, exp, bound, tol, letter) -> bool:

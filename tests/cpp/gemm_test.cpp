@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <limits>
 #include <vector>
 
 #include "Operations/Operations"
@@ -154,4 +155,53 @@ TEST(GemmNumbers, NonSquareLayoutAndNoConjugation)
     K[{0, 0}] = Z(7, 7);
     Operations::gemm(Z(1), Z(0), I, J, K);
     EXPECT_EQ((K[{0, 0}]), Z(-1, 0));
+}
+
+// With a zero factor, or an empty inner dimension, the product term is empty: Y <- b*Y without reading
+// A or X, whatever they hold (here NaN and infinities) and whatever a is then, for every element type.
+TYPED_TEST(GemmTest, EmptyProductTermReadsNeitherANorX)
+{
+    using E = TypeParam;
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* name;
+        size_t inner;
+        E a;
+    };
+    const Case cases[] = {
+        {"a = 0", 3, E(0)},
+        {"a = -0", 3, E(-0.0)},
+        {"k = 0, a = NaN", 0, E(nan)},
+        {"k = 0, a = inf", 0, E(inf)},
+        {"k = 0, a = -inf", 0, E(-inf)},
+    };
+    const E bs[] = {E(0), E(1), sample<E>(3), E(nan)};
+    for (const Case& c : cases)
+        for (const E b : bs) {
+            Matrix<E> A(2, c.inner), X(c.inner, 4), Y(2, 4);
+            fill(A, 1);
+            fill(X, 5);
+            if (c.inner > 0) {
+                A[{0, 0}] = E(nan);
+                A[{1, 2}] = E(inf);
+                X[{1, 3}] = E(-inf);
+            }
+            fill(Y, 9);
+            const std::vector<E> X0 = values(X), Y0 = values(Y);
+            EXPECT_EQ(&Operations::gemm(c.a, b, A, X, Y), &Y);
+            for (size_t i = 0; i < Y0.size(); ++i) {
+                if (detail::isNaN(b))
+                    EXPECT_TRUE(detail::isNaN(Y.get()[i])) << c.name << ", b " << b << ": " << Y.get()[i];
+                else
+                    EXPECT_EQ(Y.get()[i], b * Y0[i]) << c.name << ", b " << b << ", element " << i;
+            }
+            EXPECT_EQ(values(X), X0);
+        }
+    // b = 0 gives exact zeros even over an infinity or NaN in Y.
+    Matrix<E> A(2, 2), X(2, 1), Y(2, 1);
+    A[{1, 1}] = E(inf);
+    Y[{0, 0}] = E(nan);
+    Y[{1, 0}] = E(-inf);
+    Operations::gemm(E(0), E(0), A, X, Y);
+    EXPECT_EQ(values(Y), (std::vector<E>{E(0), E(0)}));
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -216,4 +217,55 @@ TEST(GemvNumbers, NonSquareLayoutAndNoConjugation)
     iy[0] = Z(7, 7);
     Operations::gemv(Z(1), Z(0), I, ix, iy);
     EXPECT_EQ(iy[0], Z(-1, 0));
+}
+
+// With a zero factor, or an A without columns, the product term is empty: y <- b*y without reading A or
+// x, whatever they hold (here NaN and infinities) and whatever a is then, for every element type.
+TYPED_TEST(GemvTest, EmptyProductTermReadsNeitherANorX)
+{
+    using E = TypeParam;
+    const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
+    struct Case {
+        const char* name;
+        size_t columns;
+        E a;
+    };
+    const Case cases[] = {
+        {"a = 0", 3, E(0)},
+        {"a = -0", 3, E(-0.0)},
+        {"no columns, a = NaN", 0, E(nan)},
+        {"no columns, a = inf", 0, E(inf)},
+        {"no columns, a = -inf", 0, E(-inf)},
+    };
+    const E bs[] = {E(0), E(1), sample<E>(3), E(nan)};
+    for (const Case& c : cases)
+        for (const E b : bs) {
+            Matrix<E> A(2, c.columns);
+            Vector<E> x(c.columns), y(2);
+            fill(A, 1);
+            fill(x, 5);
+            if (c.columns > 0) {
+                A[{0, 0}] = E(nan);
+                A[{1, 1}] = E(inf);
+                x[2] = E(-inf);
+            }
+            fill(y, 9);
+            const std::vector<E> A0 = values(A), x0 = values(x), y0 = values(y);
+            EXPECT_EQ(&Operations::gemv(c.a, b, A, x, y), &y);
+            for (size_t i = 0; i < 2; ++i) {
+                if (detail::isNaN(b))
+                    EXPECT_TRUE(detail::isNaN(y[i])) << c.name << ", b " << b << ": " << y[i];
+                else
+                    EXPECT_EQ(y[i], b * y0[i]) << c.name << ", b " << b << ", element " << i;
+            }
+            EXPECT_EQ(values(x), x0);
+        }
+    // b = 0 gives exact zeros even over an infinity or NaN in y.
+    Matrix<E> A(2, 3);
+    Vector<E> x(3), y(2);
+    A[{0, 0}] = E(nan);
+    y[0] = E(inf);
+    y[1] = E(nan);
+    Operations::gemv(E(0), E(0), A, x, y);
+    EXPECT_EQ(values(y), (std::vector<E>{E(0), E(0)}));
 }

@@ -203,3 +203,75 @@ TYPED_TEST(ComplexLevel1Test, ComplexFactorsAndNoConjugation)
     EXPECT_EQ(y[0], E(3, 2));
     EXPECT_EQ(y[1], E(5, -1));
 }
+
+// Operands that overlap shifted: x is read as it was before the call, for a shift either way and
+// runs long enough for the routines' unrolled paths. The expected values are those of disjoint copies.
+TYPED_TEST(Level1Test, ShiftedOverlapReadsXAsBeforeTheCall)
+{
+    using E = TypeParam;
+    const size_t length = 37;
+    struct Case {
+        size_t xStart, yStart, count;
+    };
+    const Case cases[] = {
+        {0, 1, 36}, {1, 0, 36}, {0, 2, 35}, {2, 0, 35}, {0, 5, 32}, {5, 0, 32}, {0, 1, 4}, {1, 0, 4},
+    };
+    const E a = sample<E>(2);
+    const auto check = [&](const char* name, auto kernel, auto expected) {
+        for (const Case& c : cases) {
+            Vector<E> v(length);
+            fill(v, 3);
+            const std::vector<E> v0 = values(v);
+            VectorView<E> x = v[{c.xStart, c.xStart + c.count}];
+            VectorView<E> y = v[{c.yStart, c.yStart + c.count}];
+            kernel(x, y);
+            for (size_t i = 0; i < length; ++i) {
+                const bool written = i >= c.yStart && i < c.yStart + c.count;
+                const E want = written ? expected(v0[c.xStart + i - c.yStart], v0[i]) : v0[i];
+                EXPECT_EQ(v[i], want) << name << " x at " << c.xStart << ", y at " << c.yStart << ", element " << i;
+            }
+        }
+    };
+    check("copy", [](auto& x, auto& y) { Operations::copy(x, y); }, [](E xi, E) { return xi; });
+    check("sum", [](auto& x, auto& y) { Operations::sum(x, y); }, [](E xi, E yi) { return xi + yi; });
+    check("axpy", [&](auto& x, auto& y) { Operations::axpy(a, x, y); }, [&](E xi, E yi) { return a * xi + yi; });
+
+    // A matrix as x over the same storage as a view y is the same flat run.
+    Matrix<E> m(3, 2);
+    fill(m, 1);
+    const std::vector<E> m0 = values(m);
+    Matrix<E> alias(m);
+    Operations::copy(m, alias);
+    EXPECT_EQ(values(m), m0);
+}
+
+// Swap of runs that overlap shifted is refused and changes nothing; a run swapped with itself (also a
+// view over the same elements, or a longer y that starts there) stays as it is.
+TYPED_TEST(Level1Test, SwapOfShiftedRunsIsRefused)
+{
+    using E = TypeParam;
+    Vector<E> v(9);
+    fill(v, 1);
+    const std::vector<E> v0 = values(v);
+    const std::pair<size_t, size_t> shifted[][2] = {
+        {{0, 4}, {1, 5}}, {{1, 5}, {0, 4}}, {{0, 4}, {3, 9}}, {{2, 9}, {0, 7}},
+    };
+    for (const auto& pair : shifted) {
+        VectorView<E> x = v[pair[0]], y = v[pair[1]];
+        expectThrow([&] { Operations::swap(x, y); },
+                    "In swap, vectors x and y share some but not all of their elements");
+        EXPECT_EQ(values(v), v0);
+    }
+    VectorView<E> x = v[{2, 6}], same = v[{2, 6}], longer = v[{2, 9}];
+    Operations::swap(x, same);
+    Operations::swap(x, longer);
+    Operations::swap(v, v);
+    EXPECT_EQ(values(v), v0);
+    // Disjoint runs of one storage exchange as before.
+    VectorView<E> left = v[{0, 3}], right = v[{5, 8}];
+    Operations::swap(left, right);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(v[i], v0[5 + i]);
+        EXPECT_EQ(v[5 + i], v0[i]);
+    }
+}

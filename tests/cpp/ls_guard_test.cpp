@@ -1,9 +1,11 @@
-// ls on complex underdetermined systems stays inside A: A's storage is placed right before a page that
-// may not be read, so a read past its end ends the test with a fault instead of passing unseen.
+// ls stays inside A, in the driver (complex underdetermined systems) and in the rank check of the
+// factor it leaves: A's storage is placed right before a page that may not be read, so a read past its
+// end ends the test with a fault instead of passing unseen.
 #include <gtest/gtest.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <complex>
 #include <cstdlib>
 #include <new>
@@ -98,4 +100,29 @@ TYPED_TEST(LsGuardTest, UnderdeterminedSolveReadsNothingPastA)
             row += original[i + j * m] * x[j];
         EXPECT_NEAR(std::abs(row - TypeParam(1.0, -0.5)), 0.0, tolerance) << "row " << i;
     }
+}
+
+template <typename T>
+class LsRankCheckGuardTest : public ::testing::Test {};
+using ElementTypes = ::testing::Types<float, double, std::complex<float>, std::complex<double>>;
+TYPED_TEST_SUITE(LsRankCheckGuardTest, ElementTypes);
+
+// The condition estimate reads the triangular factor up to A's last element when A is square.
+TYPED_TEST(LsRankCheckGuardTest, ConditionEstimateReadsNothingPastA)
+{
+    using namespace Algorithms;
+    for (const size_t m : {size_t(1), size_t(7), size_t(33)})
+        for (const size_t n : {m, (m + 1) / 2}) {
+            guarding = true;
+            Matrix<TypeParam> A(m, n);
+            guarding = false;
+            Vector<TypeParam> x(m);
+            for (size_t j = 0; j < n; ++j)
+                for (size_t i = 0; i < m; ++i)
+                    A[{i, j}] = TypeParam(double((i * 5 + j * 3) % 7) - 3.0 + (i == j ? double(m) : 0.0));
+            for (size_t i = 0; i < m; ++i)
+                x[i] = TypeParam(1.0);
+            Operations::ls(A, x);
+            EXPECT_TRUE(std::isfinite(std::abs(x[0]))) << m << " x " << n;
+        }
 }

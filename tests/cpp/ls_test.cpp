@@ -5,6 +5,8 @@
 #include <complex>
 #include <limits>
 #include <memory>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "Operations/Operations"
@@ -112,12 +114,22 @@ TYPED_TEST(LsTest, RankDeficientAIsRefusedAndXRestored)
         std::vector<double> elements;
         const char* message;
     };
-    // A zero column (or row) keeps the triangular factor's diagonal element exactly zero.
+    // A zero column (or row) keeps the triangular factor's diagonal element exactly zero; it is counted
+    // from 0, as the column (row) of A that made it.
     const Case cases[] = {
-        {3, 2, {1, 0, 2, 0, 3, 0}, "In ls, matrix A does not have full rank: diagonal element 2 of its triangular factor is zero"},
-        {2, 2, {0, 1, 0, 1}, "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
-        {2, 3, {1, 2, 3, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 2 of its triangular factor is zero"},
+        {3, 2, {1, 0, 2, 0, 3, 0}, "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
+        {2, 2, {0, 1, 0, 1}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {2, 3, {1, 2, 3, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
+        // The driver skips an all-zero A and leaves it as it is: the same refusal.
+        {3, 2, {0, 0, 0, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {2, 3, {0, 0, 0, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {1, 1, {0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        // Nearly dependent: the second column is the first plus 1e-20 in a new direction. Its factor
+        // is A itself, [[1, 1], [0, 1e-20]], of reciprocal condition number 1 / (1 * 2e20).
+        {3, 2, {1, 1, 0, 1e-20, 0, 0}, nullptr},
+        {2, 3, {1, 0, 0, 1, 1e-20, 0}, nullptr},
     };
+    const std::string precision = std::is_same_v<decltype(std::abs(E())), float> ? "1.19e-07" : "2.22e-16";
     for (const Case& c : cases) {
         Matrix<E> A(c.rows, c.cols);
         for (size_t i = 0; i < c.rows; ++i)
@@ -126,8 +138,94 @@ TYPED_TEST(LsTest, RankDeficientAIsRefusedAndXRestored)
         Vector<E> x(4);
         fill(x, 1);
         const std::vector<E> x0 = values(x);
-        expectThrow([&] { Operations::ls(A, x); }, c.message);
+        const std::string message = c.message ? std::string(c.message)
+                                              : "In ls, matrix A does not have full rank: the reciprocal condition "
+                                                "number of its triangular factor is 5e-21, below the precision " +
+                                                    precision + " of its element type";
+        expectThrow([&] { Operations::ls(A, x); }, message);
         EXPECT_EQ(values(x), x0);
+    }
+}
+
+/// The message of a refused ls, or "" when it solved.
+template <typename E>
+std::string lsRefusal(Matrix<E>& A, Vector<E>& x)
+{
+    try {
+        Operations::ls(A, x);
+    } catch (const std::runtime_error& e) {
+        return e.what();
+    }
+    return "";
+}
+
+// Columns that depend on each other only up to rounding: the factor's last diagonal element is rounding
+// noise, exactly zero or not as the arithmetic falls, and either way A is refused.
+TYPED_TEST(LsTest, ConstantAndDuplicatedColumnsAreRefused)
+{
+    using E = TypeParam;
+    struct Case {
+        const char* name;
+        size_t rows, cols;
+        std::vector<double> elements;
+    };
+    const Case cases[] = {
+        {"two constant columns", 5, 3, {1, 0.5, 3, 1, 1.5, 3, 1, 2.5, 3, 1, 3.5, 3, 1, 4.5, 3}},
+        {"intercept twice", 4, 3, {1, 2, 1, 1, 3, 1, 1, 5, 1, 1, 7, 1}},
+        {"duplicated column", 4, 3, {1, 5, 1, 2, -1, 2, 3, 2, 3, -1, 4, -1}},
+        {"duplicated row", 3, 4, {1, 2, 3, 4, 0.5, -1, 2, 1, 1, 2, 3, 4}},
+        {"column times three", 3, 3, {1, 0.5, 3, 2, 0.25, 6, -1, 4, -3}},
+    };
+    const std::string zero = "In ls, matrix A does not have full rank: diagonal element ";
+    const std::string small = "In ls, matrix A does not have full rank: the reciprocal condition number";
+    for (const Case& c : cases) {
+        Matrix<E> A(c.rows, c.cols);
+        for (size_t i = 0; i < c.rows; ++i)
+            for (size_t j = 0; j < c.cols; ++j)
+                A[{i, j}] = E(c.elements[i * c.cols + j]);
+        Vector<E> x(5);
+        fill(x, 1);
+        const std::vector<E> x0 = values(x);
+        const std::string message = lsRefusal(A, x);
+        EXPECT_TRUE(message.starts_with(zero) || message.starts_with(small)) << c.name << ": '" << message << "'";
+        EXPECT_EQ(values(x), x0) << c.name;
+    }
+}
+
+// Full rank but ill-conditioned: condition number 1e6 in single and 1e12 in double precision still
+// solve, to the accuracy that condition allows. A = U diag(s) V^T, U of entries +-1/2 (or V itself).
+TYPED_TEST(LsTest, IllConditionedFullRankSystemsSolve)
+{
+    using E = TypeParam;
+    using R = decltype(std::abs(E()));
+    const double condition = std::is_same_v<R, float> ? 1e6 : 1e12;
+    const double singular[] = {1, std::sqrt(1 / condition), 1 / condition};
+    const double U[4][3] = {{0.5, 0.5, 0.5}, {0.5, -0.5, 0.5}, {0.5, 0.5, -0.5}, {0.5, -0.5, -0.5}};
+    const double V[3][3] = {{0.6, -0.8, 0}, {0.64, 0.48, -0.6}, {0.48, 0.36, 0.8}};
+    E phase(1);
+    if constexpr (isComplex<E>)
+        phase = E(R(0.6), R(0.8));
+    for (const size_t rows : {size_t(3), size_t(4)}) {
+        Matrix<E> A(rows, 3);
+        std::vector<E> original(rows * 3);
+        for (size_t i = 0; i < rows; ++i)
+            for (size_t j = 0; j < 3; ++j) {
+                double sum = 0;
+                for (size_t l = 0; l < 3; ++l)
+                    sum += (rows == 3 ? V[i][l] : U[i][l]) * singular[l] * V[j][l];
+                A[{i, j}] = original[i + j * rows] = E(R(sum)) * phase;
+            }
+        // b = A s for s = (1, -2, 3): a consistent system, whose solution is s.
+        const E s[] = {E(1), E(-2), E(3)};
+        Vector<E> x(rows);
+        for (size_t i = 0; i < rows; ++i)
+            for (size_t j = 0; j < 3; ++j)
+                x[i] += original[i + j * rows] * s[j];
+        Operations::ls(A, x);
+        double error = 0;
+        for (size_t j = 0; j < 3; ++j)
+            error = std::max(error, double(std::abs(x[j] - s[j])) / 3);
+        EXPECT_LE(error, condition * double(std::numeric_limits<R>::epsilon())) << rows << " rows";
     }
 }
 

@@ -2,6 +2,8 @@
 position, views at offsets, aliasing, scalar conversion, and the calls that are refused."""
 
 import itertools
+import math
+import re
 
 import numpy as np
 import pytest
@@ -661,8 +663,9 @@ def test_least_squares_with_too_short_x(letter, kind, m, n, nx, rng):
 @pytest.mark.parametrize("kind", KINDS)
 @pytest.mark.parametrize(
     "A_values, zero",
-    [([[1, 0], [1, 0], [2, 0]], 2), ([[0, 1], [0, 1]], 1), ([[1, 2, 3], [0, 0, 0]], 2)],
-    ids=["tall-last-column-zero", "square-first-column-zero", "wide-row-zero"],
+    [([[1, 0], [1, 0], [2, 0]], 1), ([[0, 1], [0, 1]], 0), ([[1, 2, 3], [0, 0, 0]], 1),
+     ([[0, 0], [0, 0], [0, 0]], 0), ([[0, 0, 0], [0, 0, 0]], 0)],
+    ids=["tall-last-column-zero", "square-first-column-zero", "wide-row-zero", "tall-all-zero", "wide-all-zero"],
 )
 def test_least_squares_with_rank_deficient_matrix(letter, kind, A_values, zero, rng):
     A = matrix(letter, A_values)
@@ -675,3 +678,174 @@ def test_least_squares_with_rank_deficient_matrix(letter, kind, A_values, zero, 
     )
     assert snapshot(x.obj) == before
     assert x.sentinels_intact()
+
+
+# --- rank-deficient least squares --------------------------------------------------------------------
+
+NOT_FULL_RANK = "In ls, matrix A does not have full rank: "
+PRECISION = {"s": "1.19e-07", "d": "2.22e-16", "c": "1.19e-07", "z": "2.22e-16"}
+RANK_DEFICIENT = {
+    # columns equal up to a factor, so that the factor's last diagonal element is rounding noise
+    "two-constant-columns": [[1, 0.5, 3], [1, 1.5, 3], [1, 2.5, 3], [1, 3.5, 3], [1, 4.5, 3]],
+    "duplicated-column": [[1, 5, 1], [2, -1, 2], [3, 2, 3], [-1, 4, -1]],
+    "duplicated-row": [[1, 2, 3, 4], [0.5, -1, 2, 1], [1, 2, 3, 4]],
+    "column-times-three": [[1, 0.5, 3], [2, 0.25, 6], [-1, 4, -3]],
+    # the second column is the first plus 1e-20 in a new direction: the factor is A itself
+    "nearly-dependent": [[1, 1], [0, 1e-20], [0, 0]],
+    "all-zero": [[0, 0], [0, 0], [0, 0]],
+}
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("kind", KINDS)
+@pytest.mark.parametrize("case", RANK_DEFICIENT)
+def test_least_squares_refuses_every_matrix_below_full_rank(letter, kind, case, rng):
+    # Such an A once returned coefficients of 1e15 (constant columns), a solution other than the
+    # minimum-norm one (duplicated columns) or zeros (all-zero A) as a success.
+    A = matrix(letter, RANK_DEFICIENT[case])
+    x = ls_operand(letter, kind, random_values(letter, max(A.dim(0), A.dim(1)), rng))
+    before = snapshot(x.obj)
+    with pytest.raises(RuntimeError) as error:
+        kaldra.ls(A, x.obj)
+    message = str(error.value)
+    if case == "nearly-dependent":
+        assert message == (NOT_FULL_RANK + "the reciprocal condition number of its triangular factor is 5e-21, "
+                           f"below the precision {PRECISION[letter]} of its element type")
+    elif case == "all-zero":
+        assert message == NOT_FULL_RANK + "diagonal element 0 of its triangular factor is zero"
+        assert not flat(A, letter).any()  # the driver leaves an all-zero A as it is
+    else:  # rounding decides whether the last diagonal element is exactly zero
+        last = min(A.dim(0), A.dim(1)) - 1
+        small = re.fullmatch(re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
+                             r"factor is (\S+), below the precision " + re.escape(PRECISION[letter]) +
+                             " of its element type", message)
+        assert message == NOT_FULL_RANK + f"diagonal element {last} of its triangular factor is zero" or (
+            small and float(small.group(1)) < float(PRECISION[letter])), message
+    assert snapshot(x.obj) == before
+    assert x.sentinels_intact()
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("rows", [3, 5])
+def test_least_squares_solves_ill_conditioned_full_rank_systems(letter, rows):
+    # Condition number 1e6 in single and 1e12 in double precision: solved, as accurately as that allows.
+    condition = 1e6 if letter in "sc" else 1e12
+    u, _ = np.linalg.qr(np.random.default_rng(rows).uniform(-1, 1, (rows, 3)))
+    v, _ = np.linalg.qr(np.random.default_rng(10 + rows).uniform(-1, 1, (3, 3)))
+    A_values = (u * [1, condition**-0.5, 1 / condition]) @ v.T * (0.6 + 0.8j if is_complex(letter) else 1)
+    A_values = A_values.astype(DTYPES[letter])
+    wide = reference(A_values, letter)
+    assert np.linalg.cond(wide) == pytest.approx(condition, rel=0.2)
+    solution = np.array([1.0, -2.0, 3.0])
+    x = fill(cls(letter, "vec")(rows), (wide @ solution).astype(DTYPES[letter]))
+    kaldra.ls(matrix(letter, A_values), x)
+    error = np.abs(reference(flat(x, letter), letter)[:3] - solution).max()
+    assert error <= condition * np.finfo(DTYPES[letter]).eps
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+def test_least_squares_leaves_the_residual_in_the_rest_of_x(letter, rng):
+    # x[n:m] holds the residual of the equations, up to an orthogonal transformation: the sum of its
+    # squared magnitudes is the residual sum of squares; x[m:] is not touched.
+    A_values = random_values(letter, 5 * 2, rng).reshape(5, 2)
+    rhs = random_values(letter, 5, rng)
+    x = fill(cls(letter, "vec")(7), np.concatenate([rhs, np.array([7, 8], dtype=DTYPES[letter])]))
+    kaldra.ls(matrix(letter, A_values), x)
+    got = reference(flat(x, letter), letter)
+    wide = reference(A_values, letter)
+    solution, residual, *_ = np.linalg.lstsq(wide, reference(rhs, letter), rcond=None)
+    assert_close(got[:2], solution, letter)
+    assert_close(np.sum(np.abs(got[2:5]) ** 2), residual[0], letter)
+    assert got[5:].tolist() == [7, 8]
+
+
+# --- products whose term a*A*x is empty ----------------------------------------------------------------
+
+POISON = [math.nan, math.inf, -math.inf]
+
+
+def poisoned(letter, rows, cols, rng):
+    values = random_values(letter, rows * cols, rng)
+    values[: min(3, values.size)] = POISON[: min(3, values.size)]
+    rng.shuffle(values)
+    return matrix(letter, values.reshape(rows, cols))
+
+
+def scaled_exactly(b, values):
+    """b * values as a product routine writes it: exact zeros for b = 0, whatever values hold."""
+    if b == 0:
+        return np.zeros_like(values)
+    with np.errstate(invalid="ignore"):
+        return b * values
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("b", [0, 1, -2.5, math.nan])
+@pytest.mark.parametrize("a, inner", [(0, 3), (-0.0, 3), (math.nan, 0), (math.inf, 0), (-math.inf, 0)],
+                         ids=["a=0", "a=-0", "no-inner-a=nan", "no-inner-a=inf", "no-inner-a=-inf"])
+def test_gemv_and_gemm_without_a_product_term_read_neither_factor(letter, b, a, inner, rng):
+    # Real gemm read A and X when a was 0 (a NaN or inf in them gave NaN), and applied a NaN a to the
+    # empty sum of an empty inner dimension; the result is b*y for every element type.
+    y_values = np.array([1.0, -2.0, 0.0])
+    A, x = poisoned(letter, 3, inner, rng), fill(cls(letter, "vec")(inner), np.full(inner, math.inf))
+    y = fill(cls(letter, "vec")(3), y_values)
+    assert kaldra.gemv(scalar(letter, a), scalar(letter, b), A, x, y) is y
+    np.testing.assert_array_equal(flat(y, letter), scaled_exactly(b, y_values).astype(DTYPES[letter]))
+
+    X = poisoned(letter, inner, 2, rng)
+    Y = matrix(letter, np.array([[1.0, 4.0], [-2.0, 0.5], [0.0, 3.0]]))
+    before = to_array(Y, letter)
+    assert kaldra.gemm(scalar(letter, a), scalar(letter, b), A, X, Y) is Y
+    np.testing.assert_array_equal(to_array(Y, letter), scaled_exactly(b, before))
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+def test_products_with_zero_b_and_zero_factor_write_exact_zeros(letter, rng):
+    A, x = poisoned(letter, 2, 2, rng), fill(cls(letter, "vec")(2), np.array([math.nan, 1.0]))
+    y = fill(cls(letter, "vec")(2), np.array([math.inf, math.nan]))
+    kaldra.gemv(scalar(letter, 0), scalar(letter, 0), A, x, y)
+    assert flat(y, letter).tolist() == [0, 0]
+    Y = matrix(letter, [[math.nan, math.inf], [1, -math.inf]])
+    kaldra.gemm(scalar(letter, 0), scalar(letter, 0), A, poisoned(letter, 2, 2, rng), Y)
+    assert to_array(Y, letter).tolist() == [[0, 0], [0, 0]]
+
+
+# --- level-1 operands that overlap ---------------------------------------------------------------------
+
+SHIFTS = [(0, 1, 4), (1, 0, 4), (0, 2, 3), (3, 0, 2), (0, 1, 20), (1, 0, 20), (0, 7, 14), (7, 0, 14)]
+
+
+@pytest.mark.parametrize("operation", ["copy", "sum", "axpy"])
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("x_start, y_start, n", SHIFTS, ids=[f"x{a}-y{b}-n{n}" for a, b, n in SHIFTS])
+def test_level1_operands_overlapping_shifted_read_x_as_before(operation, letter, x_start, y_start, n):
+    # copy(u[0:4], u[1:5]) of u = [0, 1, 2, 3, 4] gave [0, 0, 1, 1, 3]: the routine read elements it
+    # had already written. x is read as it was before the call, either way round.
+    size = max(x_start, y_start) + n
+    u = fill(cls(letter, "vec")(size), np.arange(size, dtype=float) - 3.5)
+    before = reference(flat(u, letter), letter)
+    x, y = u[x_start : x_start + n], u[y_start : y_start + n]
+    a = scalar(letter, A_FACTOR)
+    result = kaldra.axpy(a, x, y) if operation == "axpy" else getattr(kaldra, operation)(x, y)
+    assert result is y
+    expected = before.copy()
+    old_x, old_y = before[x_start : x_start + n], before[y_start : y_start + n]
+    expected[y_start : y_start + n] = {"copy": old_x, "sum": old_x + old_y, "axpy": a * old_x + old_y}[operation]
+    assert_close(reference(flat(u, letter), letter), expected, letter)
+    if operation == "copy":
+        assert (reference(flat(u, letter), letter) == expected).all()
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize("x_range, y_range", [((0, 4), (1, 5)), ((1, 5), (0, 4)), ((0, 3), (2, 6)), ((2, 6), (0, 6))])
+def test_swap_of_runs_sharing_some_elements_is_refused(letter, x_range, y_range):
+    u = fill(cls(letter, "vec")(6), np.arange(6.0))
+    x, y = u[x_range[0] : x_range[1]], u[y_range[0] : y_range[1]]
+    with pytest.raises(RuntimeError) as error:
+        kaldra.swap(x, y)
+    assert str(error.value) == "In swap, vectors x and y share some but not all of their elements"
+    assert flat(u, letter).tolist() == list(range(6))
+    # The same run, or a y that starts at x's first element, is swapped with itself: nothing changes.
+    kaldra.swap(u[1:4], u[1:4])
+    kaldra.swap(u[1:4], u[1:6])
+    assert flat(u, letter).tolist() == list(range(6))

@@ -59,3 +59,21 @@ def test_underdetermined_complex_ls_stays_inside_a(letter):
             L = np.tril(factored)
             gram = wide @ wide.conj().T
             assert np.linalg.norm(L @ L.conj().T - gram) <= tol * np.linalg.norm(gram)
+
+
+@pytest.mark.parametrize("letter", "sdcz")
+def test_ls_names_the_first_zero_diagonal_element_when_the_factor_also_holds_nan(letter):
+    # An infinity in A leaves the driver a factor of NaN and zeros; its own singularity check named
+    # the NaN diagonal element 0 instead of the zero one, 1 (found by the fuzzer). The first exact zero
+    # is named, in every build.
+    A, x = getattr(kaldra, "mat" + letter)(2, 4), getattr(kaldra, "vec" + letter)(4)
+    rows = [[-1.5, -3.75, -0.0, math.inf], [-0.5, 0.375, -2.25, 1.25]]
+    for i, row in enumerate(rows):
+        for j, value in enumerate(row):
+            A[i, j] = value
+    for i in range(4):
+        x[i] = i + 1.0
+    with pytest.raises(RuntimeError) as error:
+        kaldra.ls(A, x)
+    assert str(error.value) == "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"
+    assert [x[i] for i in range(4)] == [1, 2, 3, 4]
