@@ -44,9 +44,9 @@ def stub_overloads(name):
 
 
 def module_overloads(function):
-    """The argument types of each overload, in the order the binding lists them in the docstring."""
+    """The argument types of each overload (without defaults), in the order the binding lists them in the docstring."""
     signatures = re.findall(rf"^(?:\d+\. )?{function.__name__}\((.*)\) ->", function.__doc__, re.MULTILINE)
-    return [tuple(re.sub(r"^\w+: ", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
+    return [tuple(re.sub(r"^\w+: | = .*$", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
             for s in signatures]
 
 
