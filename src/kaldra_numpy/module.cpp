@@ -174,6 +174,12 @@ std::string shapeText(const std::vector<Extent>& shape)
                          " object holds no container: it was created without running __init__");
 }
 
+[[noreturn]] void classChanged(const char* op, py::handle obj)
+{
+    throw py::type_error("In " + std::string(op) + ", the container's class changed during the call (it is now " +
+                         typeName(obj) + ")");
+}
+
 [[noreturn]] void notAnArray(const char* op, py::handle obj)
 {
     throw py::type_error("In " + std::string(op) + ", expected a numpy.ndarray, got an object of type " +
@@ -429,8 +435,13 @@ public:
             throw py::error_already_set();
         if (isArray == 0)
             notAnArray(op, array);
-        // NumPy refuses to export some element types (datetimes, for one); name the dtype instead.
         if (PyObject_GetBuffer(array.ptr(), &m_view, PyBUF_RECORDS_RO) != 0) {
+            // NumPy refuses to export some element types (datetimes, for one): name the dtype instead.
+            // What a subclass's own __buffer__ raises is its own error, and goes through unchanged.
+            const auto* ndarray = reinterpret_cast<PyTypeObject*>(numpyNdarray.ptr());
+            const PyBufferProcs* procs = Py_TYPE(array.ptr())->tp_as_buffer;
+            if (procs == nullptr || procs->bf_getbuffer != ndarray->tp_as_buffer->bf_getbuffer)
+                throw py::error_already_set();
             PyErr_Clear();
             dtypeUnsupported(op, array);
         }
@@ -682,11 +693,13 @@ py::object asarrayOfAny(const py::object& c)
 void assignToAny(const py::object& c, const py::object& array)
 {
     constexpr const char* op = "assign";
-    containerClassOf(op, c);
-    const ArrayBuffer buffer(op, array);
-    // The buffer's acquisition may have run Python code, which may have rebound c's class or run its
-    // __init__: c is looked at afresh.
     const ContainerClass& k = containerClassOf(op, c);
+    const ArrayBuffer buffer(op, array);
+    // The buffer's acquisition may have run Python code, which may have run c's __init__ (containerIn
+    // takes the container only now) or rebound its class: the container in c would then not be one of
+    // the class that k stands for.
+    if (&containerClassOf(op, c) != &k)
+        classChanged(op, c);
     k.assign(op, c, k.info, buffer, array);
 }
 
