@@ -142,7 +142,10 @@ std::array<py::handle, 4> numpyDtypes;
 template <typename T>
 constexpr size_t elementIndex()
 {
-    return std::is_same_v<T, float> ? 0 : std::is_same_v<T, double> ? 1 : std::is_same_v<T, std::complex<float>> ? 2 : 3;
+    return std::is_same_v<T, float>                 ? 0
+           : std::is_same_v<T, double>              ? 1
+           : std::is_same_v<T, std::complex<float>> ? 2
+                                                    : 3;
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -299,8 +302,8 @@ constexpr int alignedFlag = 0x0100, notSwappedFlag = 0x0200, writeableFlag = 0x0
 
 /// What an array from asarray keeps alive and has as its base: a copy of the container, which shares the
 /// container's storage, and the layout NumPy reads through `__array_struct__`. NumPy keeps the object
-/// itself as the array's base (where the buffer protocol would leave a memoryview that Python code can
-/// release, freeing the storage under the array). Its type is like CPython's own exporters: it cannot
+/// itself (with the capsule it read) as the array's base, where the buffer protocol would leave a
+/// memoryview that Python code can release, freeing the storage under the array. Its type is like CPython's own exporters: it cannot
 /// be instantiated or subclassed from Python, its `__class__` cannot be rebound, and it has no method
 /// that changes or lets go of what it holds.
 struct StorageObject {
@@ -538,13 +541,15 @@ template <typename T>
 py::object containerFromBuffer(const ArrayBuffer& buffer, PyTypeObject* cls = nullptr);
 
 /// The instance of cls (one of the container classes or a subclass of it) that owns c. A subclass's
-/// instance is made the way copy and pickle make instances, without running its __init__; nor is any
-/// __new__ of Python code run, so the container is exactly the copy made here.
+/// instance is made without running a __new__ or __init__ of Python code, which could put another
+/// container in it or none: the container is exactly the copy made here.
 template <typename C>
 py::object ownedBy(PyTypeObject* cls, C&& c)
 {
+    if (cls == nullptr)
+        return py::cast(std::move(c));
     const auto* info = py::detail::get_type_info(typeid(C));
-    if (cls == nullptr || cls == info->type)
+    if (cls == info->type)
         return py::cast(std::move(c));
     // What the binding library's own __new__ does, with the allocation checked.
     auto object = py::reinterpret_steal<py::object>(cls->tp_alloc(cls, 0));
@@ -765,7 +770,7 @@ constexpr const char* fromArrayDoc =
     "A new vector (from a 1-D array) or matrix (from a 2-D array) holding a copy of a's elements.";
 constexpr const char* fromArrayClassDoc =
     "A new instance of cls holding a copy of a's elements; a must have cls's element type and number of "
-    "dimensions. An instance of a subclass is made without running its __init__.";
+    "dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.";
 
 /// The listings of asarray, assign and from_array, built up overload by overload.
 struct Listings {

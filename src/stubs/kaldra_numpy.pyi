@@ -132,40 +132,40 @@ def from_array(a: numpy.ndarray, cls: None = None) -> kaldra.vecs | kaldra.vecd 
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.float32]], cls: type[kaldra.vecs]) -> kaldra.vecs:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.float32]], cls: type[kaldra.mats]) -> kaldra.mats:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.float64]], cls: type[kaldra.vecd]) -> kaldra.vecd:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.float64]], cls: type[kaldra.matd]) -> kaldra.matd:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.complex64]], cls: type[kaldra.vecc]) -> kaldra.vecc:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.complex64]], cls: type[kaldra.matc]) -> kaldra.matc:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.complex128]], cls: type[kaldra.vecz]) -> kaldra.vecz:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """
 @typing.overload
 def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.complex128]], cls: type[kaldra.matz]) -> kaldra.matz:
     """
-    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running its __init__.
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """

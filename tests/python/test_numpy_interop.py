@@ -259,7 +259,7 @@ def test_from_array_makes_a_subclass_without_running_its_init(letter, kind):
     (np.zeros(3, ">f8"), kaldra.vecd, TypeError, "the array has dtype >f8 but vecd holds float64"),
     (np.zeros(3), kaldra.matd, ValueError, "the array has 1 dimensions but matd needs 2$"),
     (np.zeros((3, 1), np.complex64), kaldra.vecc, ValueError, "the array has 2 dimensions but vecc needs 1$"),
-    (np.zeros(()), kaldra.vecs.__base__, TypeError, "expected a kaldra vector or matrix class .* got the class pybind11_object$"),
+    (np.zeros(()), object, TypeError, "expected a kaldra vector or matrix class .* got the class object$"),
     (np.zeros(3), kaldra.viewd, TypeError, "cls is viewd, a view class: a view shares the storage of another "
                                            r"container, and from_array makes a new one \(a vecd\)$"),
     (np.zeros(3), type("Window", (kaldra.viewd,), {}), TypeError, "cls is Window, a view class"),
@@ -282,7 +282,7 @@ def test_functions_take_the_keywords_their_documentation_names():
     assert type(kn.from_array(a=np.zeros((2, 2)), cls=kaldra.matd)) is kaldra.matd
     assert type(kn.from_array(np.zeros(2, np.complex64), cls=kaldra.vecc)) is kaldra.vecc
     for call in (lambda: kn.asarray(x=x), lambda: kn.assign(x, array=np.zeros(3)), lambda: kn.from_array(array=x),
-                 lambda: kn.from_array(np.zeros(3), kaldra.vecd, cls=kaldra.vecd), lambda: kn.asarray()):
+                 lambda: kn.from_array(np.zeros(3), kaldra.vecd, cls=kaldra.vecd), kn.asarray):
         with pytest.raises(TypeError, match="incompatible function arguments"):
             call()
     np.testing.assert_array_equal(read(x), [4.0, 7.0, 8.0])

@@ -100,9 +100,9 @@ MISUSES = [
     ("n: int = kaldra.dot(kaldra.vecd(1), kaldra.vecd(1))", 'expression has type "float"'),
     ("kaldra_numpy.asarray([1.0])", 'No overload variant of "asarray"'),
     ("kaldra_numpy.assign(kaldra.matd(2, 2), kaldra_numpy.asarray(kaldra.vecd(4)))", 'Argument 2 to "assign"'),
-    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", 'to "from_array" has incompatible type'),
-    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", 'to "from_array" has incompatible type'),
-    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.viewd)", 'to "from_array" has incompatible type "type[viewd]"'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", 'has incompatible type'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", 'has incompatible type'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.viewd)", '"type[viewd]"'),
     ("kaldra_numpy.asarray(a=kaldra.vecd(2))", 'Unexpected keyword argument "a"'),
 ]
 
