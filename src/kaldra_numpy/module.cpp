@@ -358,8 +358,8 @@ void readyStorageType()
     storageType.tp_name = "kaldra_numpy._Storage";
     storageType.tp_doc = "The storage of a kaldra container as seen by an array from asarray.";
     storageType.tp_basicsize = sizeof(StorageObject);
-    // Neither a base type nor instantiable (no tp_new): only asarray makes these objects.
-    storageType.tp_flags = Py_TPFLAGS_DEFAULT;
+    // Not a base type, and without tp_new: only asarray makes these objects.
+    storageType.tp_flags = Py_TPFLAGS_DEFAULT | Py_TPFLAGS_DISALLOW_INSTANTIATION | Py_TPFLAGS_IMMUTABLETYPE;
     storageType.tp_dealloc = deallocateStorage;
     storageType.tp_getset = storageGetSet;
     if (PyType_Ready(&storageType) != 0)
@@ -392,17 +392,12 @@ ArrayOf<C> asarray(const C& c)
         if (!multiplyWithin(bytes, extent == 0 ? 1 : extent, bytes) || extent > bytes)
             tooLargeForNumpy(op, className<C>(), shape);
 
+    std::shared_ptr<const void> owner = std::make_shared<const C>(c);
     auto* storage = PyObject_New(StorageObject, &storageType);
     if (storage == nullptr)
         throw py::error_already_set();
+    new (&storage->owner) std::shared_ptr<const void>(std::move(owner));
     auto object = py::reinterpret_steal<py::object>(reinterpret_cast<PyObject*>(storage));
-    try {
-        new (&storage->owner) std::shared_ptr<const void>(std::make_shared<const C>(c));
-    } catch (...) {
-        // The object was never complete: free it without running its destructor.
-        PyObject_Free(object.release().ptr());
-        throw;
-    }
     storage->shape = {Py_intptr_t(shape[0]), shape.size() == 2 ? Py_intptr_t(shape[1]) : 0};
     // A matrix is stored column by column: Fortran order.
     storage->strides = {Py_intptr_t(sizeof(T)), Py_intptr_t(sizeof(T) * shape[0])};
