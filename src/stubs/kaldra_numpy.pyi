@@ -4,18 +4,6 @@ import kaldra
 import numpy
 import typing
 __all__: list[str] = ['asarray', 'assign', 'from_array']
-class _Storage:
-    """
-    The storage of a kaldra container as seen by an array from asarray.
-    """
-    def __buffer__(self, flags):
-        """
-        Return a buffer object that exposes the underlying memory of the object.
-        """
-    def __release_buffer__(self, buffer):
-        """
-        Release the buffer object that exposes the underlying memory of the object.
-        """
 @typing.overload
 def asarray(c: kaldra.vecs) -> numpy.ndarray[tuple[int], numpy.dtype[numpy.float32]]:
     """
@@ -136,7 +124,48 @@ def assign(c: kaldra.matz, a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.c
     """
     Copy the elements of a into c; a must have c's shape and element type.
     """
-def from_array(a: numpy.ndarray) -> kaldra.vecs | kaldra.vecd | kaldra.vecc | kaldra.vecz | kaldra.mats | kaldra.matd | kaldra.matc | kaldra.matz:
+@typing.overload
+def from_array(a: numpy.ndarray, cls: None = None) -> kaldra.vecs | kaldra.vecd | kaldra.vecc | kaldra.vecz | kaldra.mats | kaldra.matd | kaldra.matc | kaldra.matz:
     """
     A new vector (from a 1-D array) or matrix (from a 2-D array) holding a copy of a's elements.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.float32]], cls: type[kaldra.vecs]) -> kaldra.vecs:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.float32]], cls: type[kaldra.mats]) -> kaldra.mats:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.float64]], cls: type[kaldra.vecd]) -> kaldra.vecd:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.float64]], cls: type[kaldra.matd]) -> kaldra.matd:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.complex64]], cls: type[kaldra.vecc]) -> kaldra.vecc:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.complex64]], cls: type[kaldra.matc]) -> kaldra.matc:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int], numpy.dtype[numpy.complex128]], cls: type[kaldra.vecz]) -> kaldra.vecz:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
+    """
+@typing.overload
+def from_array(a: numpy.ndarray[tuple[int, int], numpy.dtype[numpy.complex128]], cls: type[kaldra.matz]) -> kaldra.matz:
+    """
+    A new instance of cls holding a copy of a's elements; a must have cls's element type and number of dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.
     """

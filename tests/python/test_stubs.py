@@ -44,9 +44,9 @@ def stub_overloads(name):
 
 
 def module_overloads(function):
-    """The argument types of each overload, in the order the binding lists them in the docstring."""
+    """The argument types of each overload (without defaults), in the order the binding lists them in the docstring."""
     signatures = re.findall(rf"^(?:\d+\. )?{function.__name__}\((.*)\) ->", function.__doc__, re.MULTILINE)
-    return [tuple(re.sub(r"^\w+: ", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
+    return [tuple(re.sub(r"^\w+: | = .*$", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
             for s in signatures]
 
 
@@ -103,6 +103,10 @@ MISUSES = [
     ("kaldra.vecd(2).dim(arg0=0)", 'Unexpected keyword argument "arg0"'),
     ("kaldra.vecd(arg0=2)", 'Unexpected keyword argument "arg0"'),
     ("kaldra_numpy.assign(kaldra.matd(2, 2), kaldra_numpy.asarray(kaldra.vecd(4)))", 'Argument 2 to "assign"'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", 'has incompatible type'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", 'has incompatible type'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.viewd)", '"type[viewd]"'),
+    ("kaldra_numpy.asarray(a=kaldra.vecd(2))", 'Unexpected keyword argument "a"'),
 ]
 
 

@@ -44,3 +44,9 @@ c = kaldra_numpy.from_array(data)
 if isinstance(c, kaldra.vecd):
     assert_type(kaldra_numpy.assign(c, data), None)
 kaldra_numpy.assign(x, kaldra_numpy.asarray(x)[::-1])
+kaldra_numpy.assign(c=x, a=kaldra_numpy.asarray(c=x))
+
+M = np.zeros((2, 3))
+assert_type(kaldra.gemv(1.0, 0.0, kaldra_numpy.from_array(M, kaldra.matd), x, kaldra.vecd(2)), kaldra.vecd)
+assert_type(kaldra_numpy.from_array(data, kaldra.vecd), kaldra.vecd)
+assert_type(kaldra_numpy.from_array(a=np.ones((2, 2), np.complex64), cls=kaldra.matc), kaldra.matc)
