@@ -40,3 +40,14 @@ run(${CMAKE_COMMAND} -S ${KALDRA_EXAMPLE_DIR} -B ${build} -G ${KALDRA_GENERATOR}
     -DCMAKE_DISABLE_FIND_PACKAGE_Boost=ON)
 run(${CMAKE_COMMAND} --build ${build})
 run(${build}/kaldra_example)
+run(${build}/kaldra_tour)
+
+# The README shows examples/cpp/tour.cpp as it is, from its #include lines on.
+file(READ ${source}/README.md readme)
+file(READ ${KALDRA_EXAMPLE_DIR}/tour.cpp tour)
+string(FIND "${tour}" "#include" start)
+string(SUBSTRING "${tour}" ${start} -1 tour)
+string(FIND "${readme}" "${tour}" shown)
+if(shown EQUAL -1)
+  message(FATAL_ERROR "README.md does not show examples/cpp/tour.cpp as it is")
+endif()
