@@ -1,4 +1,5 @@
-// Containers: construction, zero fill, shared storage of copies and views, moves and size refusals.
+// Containers: construction, zero fill, shared storage of copies and views, and size refusals (moves are
+// in moved_from_test.cpp).
 #include <gtest/gtest.h>
 
 #include <complex>
@@ -110,35 +111,6 @@ TYPED_TEST(ContainerTest, ViewSharesStorageAndOutlivesItsVector)
     EXPECT_EQ(view[0], sample<E>(10));
     EXPECT_EQ(view[1], sample<E>(4));
     EXPECT_EQ(view[2], sample<E>(11));
-}
-
-TYPED_TEST(ContainerTest, MoveTakesTheStorageAndKeepsTheSizes)
-{
-    using E = TypeParam;
-    Vector<E> v(3);
-    fill(v, 1);
-    E* const vData = v.get();
-    Vector<E> v2(std::move(v));
-    EXPECT_EQ(v2.get(), vData);
-    EXPECT_EQ(v2.numel(), 3u);
-    EXPECT_EQ(v.get(), nullptr);
-    EXPECT_EQ(v.numel(), 3u);
-
-    Matrix<E> m(2, 3);
-    E* const mData = m.get();
-    Matrix<E> m2(std::move(m));
-    EXPECT_EQ(m2.get(), mData);
-    EXPECT_EQ(m.get(), nullptr);
-    EXPECT_EQ(m.numel(), 6u);
-    EXPECT_EQ(m.template dim<0>(), 2u);
-    EXPECT_EQ(m.template dim<1>(), 3u);
-
-    VectorView<E> view = v2[{0, 2}];
-    VectorView<E> view2(std::move(view));
-    EXPECT_EQ(view2.get(), vData);
-    EXPECT_EQ(view.get(), nullptr);
-    EXPECT_EQ(view.numel(), 2u);
-    EXPECT_EQ(view2[1], sample<E>(2));
 }
 
 TYPED_TEST(ContainerTest, MatrixElementCountOverflowIsRefused)

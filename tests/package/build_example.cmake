@@ -19,9 +19,35 @@ function(run)
   endif()
 endfunction()
 
+# Boost serves the Python module alone: a C++-only build of kaldra configures without it, and the
+# installed package and its headers neither look for it nor include it.
+get_filename_component(source ${CMAKE_CURRENT_LIST_DIR}/../.. ABSOLUTE)
+run(${CMAKE_COMMAND} -S ${source} -B ${KALDRA_SCRATCH_DIR}/without-boost -G ${KALDRA_GENERATOR}
+    -DCMAKE_CXX_COMPILER=${KALDRA_CXX_COMPILER} -DKALDRA_PYTHON=OFF -DBUILD_TESTING=OFF
+    -DCMAKE_DISABLE_FIND_PACKAGE_Boost=ON)
+
 run(${CMAKE_COMMAND} --install ${KALDRA_BUILD_DIR} --prefix ${prefix})
+file(GLOB_RECURSE headers ${prefix}/include/kaldra/*)
+foreach(header IN LISTS headers)
+  file(STRINGS ${header} boost_includes REGEX "#[ \t]*include[ \t]*[<\"]boost/")
+  if(boost_includes)
+    message(FATAL_ERROR "installed header ${header} includes Boost: ${boost_includes}")
+  endif()
+endforeach()
 # Only the installed prefix is searched for kaldra: the source tree is not on any path.
 run(${CMAKE_COMMAND} -S ${KALDRA_EXAMPLE_DIR} -B ${build} -G ${KALDRA_GENERATOR}
-    -DCMAKE_CXX_COMPILER=${KALDRA_CXX_COMPILER} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release)
+    -DCMAKE_CXX_COMPILER=${KALDRA_CXX_COMPILER} -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_DISABLE_FIND_PACKAGE_Boost=ON)
 run(${CMAKE_COMMAND} --build ${build})
 run(${build}/kaldra_example)
+run(${build}/kaldra_tour)
+
+# The README shows examples/cpp/tour.cpp as it is, from its #include lines on.
+file(READ ${source}/README.md readme)
+file(READ ${KALDRA_EXAMPLE_DIR}/tour.cpp tour)
+string(FIND "${tour}" "#include" start)
+string(SUBSTRING "${tour}" ${start} -1 tour)
+string(FIND "${readme}" "${tour}" shown)
+if(shown EQUAL -1)
+  message(FATAL_ERROR "README.md does not show examples/cpp/tour.cpp as it is")
+endif()
