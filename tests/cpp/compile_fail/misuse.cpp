@@ -65,12 +65,8 @@ void calls()
     (void)Operations::hdot(x, y);
 #elif defined(KALDRA_MISUSE_hdot_mixed)
     (void)Operations::hdot(u, uc);
-#elif defined(KALDRA_MISUSE_gemv_vector_A)
-    Operations::gemv(1.0, 0.0, x, x, y);
 #elif defined(KALDRA_MISUSE_gemv_mixed)
     Operations::gemv(1.0, 0.0, A, xs, y);
-#elif defined(KALDRA_MISUSE_matvec_view_A)
-    Operations::matvec(view, x, y);
 #elif defined(KALDRA_MISUSE_matvec_mixed)
     Operations::matvec(A, x, uc);
 #elif defined(KALDRA_MISUSE_gemm_vector_X)
