@@ -5,7 +5,8 @@
 Element reads and writes (vector, view, matrix), numel() against size, dim(i) against shape[i] and
 slicing into a new view against NumPy's basic slicing, on 3-element vectors and 3 x 3 matrices. The
 calls are interleaved round by round and timed by CPU time; each figure is the median of the rounds.
-Prints a Markdown table with the ratio kaldra / NumPy.
+Prints a Markdown table with the ratio kaldra / NumPy, then what an argument-mismatch TypeError costs
+with a 3-element and with a 10^7-element container among the arguments.
 """
 
 import argparse
@@ -71,6 +72,12 @@ def main():
             ours, theirs = median[(letter, what, "kaldra")], median[(letter, what, "numpy")]
             cells.append(f"{ours * 1e9:.0f} / {theirs * 1e9:.0f} ({ours / theirs:.2f})")
         print(f"| {what} | " + " | ".join(cells) + " |")
+
+    print()
+    for n in (3, 10**7):
+        env = {"f": kaldra.sum, "x": kaldra.vecd(n), "y": kaldra.vecs(3)}
+        timer = timeit.Timer("try:\n    f(x, y)\nexcept TypeError:\n    pass", globals=env, timer=time.process_time)
+        print(f"TypeError of sum(vecd({n}), vecs(3)): {min(timer.repeat(5, 200)) / 200 * 1e6:.1f} µs")
 
 
 if __name__ == "__main__":
