@@ -134,5 +134,6 @@ def test_instance_made_by_new_alone_behaves_as_empty(name):
     assert repr(c).startswith("Column vector of size: 0" if name[0] == "v" else "Matrix of size: (0, 0)")
     with pytest.raises(RuntimeError):
         c[0, 0] if name.startswith("mat") else c[0]
-    kaldra.scale(2.0, c)
+    assert kaldra.scale(2.0, c) is c  # the argument itself, as for any container
+    assert type(kaldra.scale).__call__(kaldra.scale, 2.0, c) is c
     assert c.numel() == 0
