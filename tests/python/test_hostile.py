@@ -196,6 +196,8 @@ COMPLEX_VALUES = {
     "np.complex128": np.complex128(2 + 5j),
     "np.complex64": np.complex64(2 + 5j),
     "np.clongdouble": np.clongdouble(2 + 5j),
+    "0-d complex128 array": np.array(2 + 5j),
+    "0-d clongdouble array": np.array(2 + 5j, dtype=np.clongdouble),
 }
 
 
@@ -219,6 +221,8 @@ REAL_VALUES = {
     "np.int8": (np.int8(-2), -2.0),
     "np.bool_": (np.bool_(True), 1.0),
     "np.longdouble": (np.longdouble(2.5), 2.5),
+    "0-d float32 array": (np.array(2.5, dtype=np.float32), 2.5),
+    "0-d longdouble array": (np.array(2.5, dtype=np.longdouble), 2.5),
 }
 
 
