@@ -343,23 +343,38 @@ def storage(container):
 
 
 def direct_libraries():
-    """The CBLAS and LAPACKE that kaldra loaded (same sonames, so the loader hands back the same copies)."""
+    """The CBLAS and LAPACKE that kaldra loaded: the system's by soname (the loader hands back the copies
+    kaldra mapped), or the OpenBLAS a wheel carries in kaldra.libs, whose routines bear the prefix scipy_.
+    Each is returned as an object whose attributes are the routines under their standard names."""
     import ctypes
+    import glob
+    import types
 
-    cblas = ctypes.CDLL("libopenblas.so.0")
-    lapacke = ctypes.CDLL("liblapacke.so.3")
+    bundled = sorted(glob.glob(os.path.join(os.path.dirname(kaldra.__file__), "kaldra.libs", "libscipy_openblas*.so")))
+    if bundled:
+        cblas = lapacke = ctypes.CDLL(bundled[0])
+        prefix = "scipy_"
+    else:
+        cblas, lapacke = ctypes.CDLL("libopenblas.so.0"), ctypes.CDLL("liblapacke.so.3")
+        prefix = ""
     i, d, p = ctypes.c_int, ctypes.c_double, ctypes.c_void_p
-    cblas.cblas_dscal.argtypes = [i, d, p, i]
-    cblas.cblas_daxpy.argtypes = [i, d, p, i, p, i]
-    cblas.cblas_ddot.argtypes = [i, p, i, p, i]
-    cblas.cblas_ddot.restype = d
-    cblas.cblas_dcopy.argtypes = [i, p, i, p, i]
-    cblas.cblas_dswap.argtypes = [i, p, i, p, i]
-    cblas.cblas_dgemv.argtypes = [i, i, i, i, d, p, i, p, i, d, p, i]
-    cblas.cblas_dgemm.argtypes = [i, i, i, i, i, i, d, p, i, p, i, d, p, i]
-    lapacke.LAPACKE_dgels.argtypes = [i, ctypes.c_char, i, i, i, p, i, p, i]
-    lapacke.LAPACKE_dgels.restype = i
-    return cblas, lapacke
+    signatures = {
+        "cblas_dscal": (cblas, [i, d, p, i], None),
+        "cblas_daxpy": (cblas, [i, d, p, i, p, i], None),
+        "cblas_ddot": (cblas, [i, p, i, p, i], d),
+        "cblas_dcopy": (cblas, [i, p, i, p, i], None),
+        "cblas_dswap": (cblas, [i, p, i, p, i], None),
+        "cblas_dgemv": (cblas, [i, i, i, i, d, p, i, p, i, d, p, i], None),
+        "cblas_dgemm": (cblas, [i, i, i, i, i, i, d, p, i, p, i, d, p, i], None),
+        "LAPACKE_dgels": (lapacke, [i, ctypes.c_char, i, i, i, p, i, p, i], i),
+    }
+    routines = {}
+    for name, (library, argtypes, restype) in signatures.items():
+        routine = getattr(library, prefix + name)
+        routine.argtypes, routine.restype = argtypes, restype
+        routines[name] = routine
+    cblas_routines = types.SimpleNamespace(**{k: v for k, v in routines.items() if k.startswith("cblas_")})
+    return cblas_routines, types.SimpleNamespace(LAPACKE_dgels=routines["LAPACKE_dgels"])
 
 
 COL_MAJOR, NO_TRANS = 102, 111

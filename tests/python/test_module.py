@@ -4,6 +4,7 @@ import itertools
 import json
 import pathlib
 import re
+import shutil
 import subprocess
 import sys
 
@@ -65,6 +66,10 @@ def plain_module(tmp_path):
     """A copy of the built module under the suffix every interpreter loads."""
     target = tmp_path / "kaldra.so"
     target.write_bytes(pathlib.Path(kaldra.__file__).read_bytes())
+    # A wheel's module finds its BLAS in kaldra.libs beside it.
+    libs = pathlib.Path(kaldra.__file__).parent / "kaldra.libs"
+    if libs.is_dir():
+        shutil.copytree(libs, tmp_path / "kaldra.libs")
     return tmp_path
 
 
