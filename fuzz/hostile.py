@@ -464,11 +464,13 @@ class HostileRunner(Runner):
                     return (lambda: kaldra.swap(x.obj, y.obj)), [], "swap"
                 return (lambda: kaldra.copy(x.obj, y.obj)), [], "copy"
         if roll < 75 and len(self.pool) > 3:
-            box = ch.pick(self.pool)
+            # By identity only, so that the container object dies inside the conversion unless the
+            # call holds it as an operand.
+            target = id(ch.pick(self.pool))
             pool = self.pool
 
             def drop():
-                pool.remove(box)
+                pool[:] = [b for b in pool if id(b) != target]
             return drop, [], "drop a container"
         if roll < 88 and self.pool:
             obj = ch.pick(self.pool).obj
