@@ -420,8 +420,13 @@ class HostileRunner(Runner):
         except Expected as e:
             expected = e
         args = list(scalars) + [b.obj for b in boxes]
+        function = getattr(kaldra, op)
+        if self.ch.chance(25) and not any(getattr(b, "blank", False) for b in boxes):
+            # The route of calls made through the type's call slot (blank outputs stay off it: there
+            # an operation still returns a copy of such an output, a known fault).
+            function = (lambda f: lambda *a: type(f).__call__(f, *a))(function)
         try:
-            got = getattr(kaldra, op)(*args)
+            got = function(*args)
         except BaseException as exc:  # noqa: BLE001 - KeyboardInterrupt is one of the outcomes
             if error is not None and exc is not error:
                 self.fail(f"{desc}: raised {type(exc).__name__}({exc}), not the conversion's own exception")
