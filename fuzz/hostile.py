@@ -49,7 +49,7 @@ import numpy as np
 
 import kaldra
 
-from .model import (COMPLEX, DTYPES, LETTERS, Box, Expected, Runner, Storage, Write, bits, cls, draw_real,
+from .model import (COMPLEX, DTYPES, LETTERS, Box, Expected, Runner, Storage, bits, cls, draw_real,
                     draw_value)
 
 try:
