@@ -1,5 +1,10 @@
 """Every way a caller can get an argument wrong gives a clear Python exception and changes nothing."""
 
+import copy
+import pickle
+from decimal import Decimal
+from fractions import Fraction
+
 import numpy as np
 import pytest
 
@@ -146,6 +151,93 @@ CASES = [
     ("matmul rows", lambda w: kaldra.matmul(w["Xd"], w["Yd"], w["Yd"]), RuntimeError,
      "In gemm expression Y = aAX + bY, matrix A dimension 0: 3, doesn't match matrix Y dimension 0: 2"),
     ("matmul mixed types", lambda w: kaldra.matmul(w["Az"], w["Yd"], w["Yd"]), TypeError, None),
+]
+
+
+
+
+class Index:
+    """An object with an index conversion, giving `value` or raising it."""
+
+    def __init__(self, value):
+        self.value = value
+
+    def __index__(self):
+        if isinstance(self.value, BaseException):
+            raise self.value
+        return self.value
+
+
+class Real:
+    """An object with a float conversion that raises."""
+
+    def __init__(self, error):
+        self.error = error
+
+    def __float__(self):
+        raise self.error
+
+    __complex__ = __float__
+
+
+def unconstructed(name):
+    c = getattr(kaldra, name)
+    return c.__new__(c)
+
+
+def subclass_instance(name, *args):
+    return type("Sub", (getattr(kaldra, name),), {})(*args)
+
+
+def rebind(obj, cls):
+    obj.__class__ = cls
+
+
+# What hostile Python code passes: NumPy numbers of every kind where sizes and indices are expected,
+# index objects out of range, conversions that raise, pickling and rebinding of the less common
+# instances (made by __new__ alone, of subclasses).
+CASES += [
+    ("size np.float16", lambda w: kaldra.mats(np.float16(2)), TypeError, None),
+    ("size np.longdouble", lambda w: kaldra.vecz(np.longdouble(2)), TypeError, None),
+    ("size np.bool_", lambda w: kaldra.vecd(np.bool_(True)), TypeError, None),
+    ("size np.complex128", lambda w: kaldra.vecc(np.complex128(2)), TypeError, None),
+    ("size Fraction", lambda w: kaldra.matz(2, Fraction(4, 2)), TypeError, None),
+    ("size __index__ negative", lambda w: kaldra.vecd(Index(-1)), TypeError, None),
+    ("size __index__ 2**64", lambda w: kaldra.matd(Index(2**64), 1), TypeError, None),
+    ("size __index__ returns float", lambda w: kaldra.vecd(Index(2.0)), TypeError, None),
+    ("size __index__ raises", lambda w: kaldra.vecs(Index(ZeroDivisionError("no size"))), ZeroDivisionError,
+     "no size"),
+    ("index np.bool_", lambda w: w["vd"][np.bool_(False)], TypeError, None),
+    ("index np.float16", lambda w: w["vz"][np.float16(1)], TypeError, None),
+    ("index np.complex64", lambda w: w["vc"][np.complex64(1)], TypeError, None),
+    ("view index np.float32", lambda w: w["view"][np.float32(1)], TypeError, None),
+    ("view index Decimal", lambda w: w["view"].__setitem__(Decimal(1), 2.0), TypeError, None),
+    ("index 1-element array", lambda w: w["vd"][np.array([1])], TypeError, None),
+    ("index __index__ raises", lambda w: w["vs"].__setitem__(Index(KeyError("no index")), 1.0), KeyError, None),
+    ("matrix index np.float64", lambda w: w["Ad"][np.int64(0), np.float64(0)], TypeError, None),
+    ("matrix index with an array", lambda w: w["Ad"][np.array([0]), 0], TypeError, None),
+    ("matrix index __index__ 2**64", lambda w: w["Az"].__setitem__((0, Index(2**64)), 1.0), TypeError, None),
+    ("matrix index __index__ raises", lambda w: w["Ad"][0, Index(ArithmeticError("no column"))], ArithmeticError,
+     "no column"),
+    ("dim np.bool_", lambda w: w["Ad"].dim(np.bool_(True)), TypeError, None),
+    ("slice np.float64 bound", lambda w: w["vd"][np.float64(1):], TypeError, None),
+    ("slice Decimal bound", lambda w: w["view"][: Decimal(2)], TypeError, None),
+    ("slice bound raises", lambda w: w["vd"][Index(LookupError("no bound")) :], LookupError, "no bound"),
+    ("np.complex64 zero imaginary for vecs", lambda w: kaldra.scale(np.complex64(2), w["vs"]), TypeError, None),
+    ("np.clongdouble for gemm of matd", lambda w: kaldra.gemm(1.0, np.clongdouble(0), w["Ad"], w["Xd"], w["Yd"]),
+     TypeError, None),
+    ("scale float conversion raises", lambda w: kaldra.scale(Real(ValueError("no scalar")), w["vz"]), ValueError,
+     "no scalar"),
+    ("axpy float conversion raises", lambda w: kaldra.axpy(Real(OverflowError("too big")), w["vd"], w["base"]),
+     OverflowError, "too big"),
+    ("pickle unconstructed vector", lambda w: pickle.dumps(unconstructed("vecd"), 2), TypeError, None),
+    ("deepcopy unconstructed matrix", lambda w: copy.deepcopy(unconstructed("matz")), TypeError, None),
+    ("pickle unconstructed view", lambda w: pickle.dumps(unconstructed("viewc"), 5), TypeError, None),
+    ("copy subclass instance", lambda w: copy.copy(subclass_instance("vecs", 2)), TypeError, None),
+    ("pickle subclass matrix", lambda w: pickle.dumps(subclass_instance("matd", 2, 2), 0), TypeError, None),
+    ("rebind unconstructed vector to matrix", lambda w: rebind(unconstructed("vecd"), kaldra.matd), TypeError, None),
+    ("rebind view to vector", lambda w: rebind(w["view"], kaldra.vecd), TypeError, None),
+    ("rebind matrix to a plain class", lambda w: rebind(w["Ad"], type("Plain", (), {})), TypeError, None),
 ]
 
 

@@ -1,5 +1,6 @@
 """Random programs over all twelve container classes, run on kaldra and on a NumPy model of it and
-compared element by element after every step (the model and its rules are in fuzz/model.py)."""
+compared element by element after every step (the model and its rules are in fuzz/model.py, the
+hostile moves in fuzz/hostile.py)."""
 
 import random
 import sys
@@ -10,6 +11,7 @@ from hypothesis import HealthCheck, given, settings
 from hypothesis import strategies as st
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2]))
+from fuzz.hostile import HostileRunner  # noqa: E402
 from fuzz.model import HypothesisChooser, RandomChooser, Runner  # noqa: E402
 
 
@@ -25,3 +27,11 @@ def test_seeded_programs_match_the_model(seed):
     runner.run(400)
     # The programs reach the refusals and the operations alike.
     assert runner.stats["refused"] > 20 and runner.stats["calls"] > 150
+
+
+@pytest.mark.parametrize("seed", [1, 2, 3])
+def test_seeded_hostile_programs_match_the_model(seed):
+    runner = HostileRunner(RandomChooser(random.Random(seed)))
+    runner.run(300)
+    # The hostile moves are mixed in, and refused as well as accepted.
+    assert runner.stats["hostile"] > 60 and runner.stats["refused"] > 40 and runner.stats["calls"] > 150

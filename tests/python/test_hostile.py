@@ -6,6 +6,7 @@ import pickle
 import subprocess
 import sys
 import textwrap
+import warnings
 from decimal import Decimal
 from fractions import Fraction
 
@@ -214,6 +215,29 @@ def test_complex_values_are_refused_for_real_scalars(value, how, letter):
     assert contents(x) == before
 
 
+ZERO_D_COMPLEX = [
+    pytest.param(np.complex64, id="complex64"),
+    pytest.param(np.complex128, id="complex128"),
+    # NumPy's float() of such an array warns and drops the imaginary part instead of raising.
+    pytest.param(np.clongdouble, id="clongdouble"),
+]
+
+
+@pytest.mark.parametrize("dtype", ZERO_D_COMPLEX)
+@pytest.mark.parametrize("how", CALLS)
+@pytest.mark.parametrize("letter", "sd")
+@pytest.mark.parametrize("warnings_as", ["ignore", "error"])
+def test_complex_arrays_without_dimensions_are_refused_for_real_scalars(dtype, how, letter, warnings_as):
+    x = make("vec" + letter)
+    function, args = CALLS[how](np.array(2 + 5j, dtype=dtype), x, letter)
+    before = contents(x)
+    with warnings.catch_warnings():
+        warnings.simplefilter(warnings_as)
+        with pytest.raises(TypeError):
+            function(*args)
+    assert contents(x) == before
+
+
 REAL_VALUES = {
     "Decimal": (Decimal("2.5"), 2.5),
     "Fraction": (Fraction(5, 2), 2.5),
@@ -332,6 +356,57 @@ def test_a_container_initialised_by_a_conversion_of_the_same_call(letter):
     e = cls.__new__(cls)
     c = e
     assert kaldra.scale(Sneaky(), e) is e and e.numel() == 2
+
+
+# --- instances made by __new__ alone -------------------------------------------------------------------
+
+
+def blank(kind, letter):
+    c = getattr(kaldra, kind + letter)
+    return c.__new__(c)
+
+
+OUTPUT_CALLS = {
+    "scale": lambda A, x, y: kaldra.scale(2.0, y),
+    "sum": lambda A, x, y: kaldra.sum(x, y),
+    "axpy": lambda A, x, y: kaldra.axpy(3.0, x, y),
+    "copy": lambda A, x, y: kaldra.copy(x, y),
+    "gemv": lambda A, x, y: kaldra.gemv(1.0, 2.0, A, x, y),
+    "matvec": lambda A, x, y: kaldra.matvec(A, x, y),
+    "gemm": lambda A, x, y: kaldra.gemm(1.0, 0.0, A, A, y),
+    "matmul": lambda A, x, y: kaldra.matmul(A, A, y),
+}
+OUTPUT_KINDS = [(how, kind) for how in OUTPUT_CALLS for kind in (("mat",) if how in ("gemm", "matmul") else KINDS)]
+
+
+@pytest.mark.parametrize("how, kind", OUTPUT_KINDS)
+@pytest.mark.parametrize("letter", LETTERS)
+def test_an_operation_returns_its_unconstructed_output_itself(how, kind, letter):
+    """Such an instance is an empty container: the call gives the empty result, and returns the
+    instance passed for the output, not a new object."""
+    y = blank(kind, letter)
+    assert OUTPUT_CALLS[how](blank("mat", letter), blank("vec", letter), y) is y
+    assert y.numel() == 0
+
+
+@pytest.mark.parametrize("how", ["scale", "axpy", "matmul"])
+def test_the_call_slot_route_returns_an_unconstructed_output_itself(how):
+    function = getattr(kaldra, how)
+    kind = "mat" if how == "matmul" else "vec"
+    y = blank(kind, "d")
+    args = {"scale": (2.0, y), "axpy": (2.0, blank("vec", "d"), y), "matmul": (blank("mat", "d"), blank("mat", "d"), y)}
+    assert type(function).__call__(function, *args[how]) is y
+
+
+@pytest.mark.parametrize("letter", LETTERS)
+def test_an_unconstructed_instance_used_once_still_takes_its_constructor(letter):
+    v, m = blank("vec", letter), blank("mat", letter)
+    assert kaldra.scale(1.0, v) is v and kaldra.matmul(m, m, m) is m
+    type(v).__init__(v, 3)
+    type(m).__init__(m, 2, 3)
+    assert v.numel() == 3 and (m.dim(0), m.dim(1)) == (2, 3)
+    v[2] = 4.0
+    assert kaldra.dot(v, v) == 16.0
 
 
 def test_a_slice_bound_conversion_runs_before_the_view_is_cut():
