@@ -199,6 +199,7 @@ COMPLEX_VALUES = {
     "np.clongdouble": np.clongdouble(2 + 5j),
     "0-d complex128 array": np.array(2 + 5j),
     "0-d clongdouble array": np.array(2 + 5j, dtype=np.clongdouble),
+    "0-d complex64 array, no imaginary part": np.array(2 + 0j, dtype=np.complex64),
 }
 
 
