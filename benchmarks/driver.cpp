@@ -7,8 +7,6 @@
 //   kaldra_driver large REPEATS [R]     time of one call on the large operands (median over REPEATS),
 //                                       of every routine or of routine R only
 //   kaldra_driver sweep REPEATS N...    time of one daxpy and one dgemm at each size N
-#include <cblas.h>
-#include <lapacke.h>
 
 #include <algorithm>
 #include <ctime>
@@ -20,6 +18,8 @@
 #include <string>
 #include <type_traits>
 #include <vector>
+
+#include "direct_routines.h"
 
 namespace {
 
@@ -99,73 +99,8 @@ std::vector<E> filled(size_t n, double base)
     return v;
 }
 
-// One overload per element type for each routine, as kaldra's operation headers have them.
-void scal(int n, float a, float* x) { cblas_sscal(n, a, x, 1); }
-void scal(int n, double a, double* x) { cblas_dscal(n, a, x, 1); }
-void scal(int n, ccomplex a, ccomplex* x) { cblas_cscal(n, &a, x, 1); }
-void scal(int n, zcomplex a, zcomplex* x) { cblas_zscal(n, &a, x, 1); }
-void axpy(int n, float a, const float* x, float* y) { cblas_saxpy(n, a, x, 1, y, 1); }
-void axpy(int n, double a, const double* x, double* y) { cblas_daxpy(n, a, x, 1, y, 1); }
-void axpy(int n, ccomplex a, const ccomplex* x, ccomplex* y) { cblas_caxpy(n, &a, x, 1, y, 1); }
-void axpy(int n, zcomplex a, const zcomplex* x, zcomplex* y) { cblas_zaxpy(n, &a, x, 1, y, 1); }
-void copy(int n, const float* x, float* y) { cblas_scopy(n, x, 1, y, 1); }
-void copy(int n, const double* x, double* y) { cblas_dcopy(n, x, 1, y, 1); }
-void copy(int n, const ccomplex* x, ccomplex* y) { cblas_ccopy(n, x, 1, y, 1); }
-void copy(int n, const zcomplex* x, zcomplex* y) { cblas_zcopy(n, x, 1, y, 1); }
-void swap(int n, float* x, float* y) { cblas_sswap(n, x, 1, y, 1); }
-void swap(int n, double* x, double* y) { cblas_dswap(n, x, 1, y, 1); }
-void swap(int n, ccomplex* x, ccomplex* y) { cblas_cswap(n, x, 1, y, 1); }
-void swap(int n, zcomplex* x, zcomplex* y) { cblas_zswap(n, x, 1, y, 1); }
-float dot(int n, const float* x, const float* y) { return cblas_sdot(n, x, 1, y, 1); }
-double dot(int n, const double* x, const double* y) { return cblas_ddot(n, x, 1, y, 1); }
-ccomplex dot(int n, const ccomplex* x, const ccomplex* y) { ccomplex r; cblas_cdotu_sub(n, x, 1, y, 1, &r); return r; }
-zcomplex dot(int n, const zcomplex* x, const zcomplex* y) { zcomplex r; cblas_zdotu_sub(n, x, 1, y, 1, &r); return r; }
-ccomplex dotc(int n, const ccomplex* x, const ccomplex* y) { ccomplex r; cblas_cdotc_sub(n, x, 1, y, 1, &r); return r; }
-zcomplex dotc(int n, const zcomplex* x, const zcomplex* y) { zcomplex r; cblas_zdotc_sub(n, x, 1, y, 1, &r); return r; }
-void gemv(int n, float a, const float* A, const float* x, float b, float* y)
-{
-    cblas_sgemv(CblasColMajor, CblasNoTrans, n, n, a, A, n, x, 1, b, y, 1);
-}
-void gemv(int n, double a, const double* A, const double* x, double b, double* y)
-{
-    cblas_dgemv(CblasColMajor, CblasNoTrans, n, n, a, A, n, x, 1, b, y, 1);
-}
-void gemv(int n, ccomplex a, const ccomplex* A, const ccomplex* x, ccomplex b, ccomplex* y)
-{
-    cblas_cgemv(CblasColMajor, CblasNoTrans, n, n, &a, A, n, x, 1, &b, y, 1);
-}
-void gemv(int n, zcomplex a, const zcomplex* A, const zcomplex* x, zcomplex b, zcomplex* y)
-{
-    cblas_zgemv(CblasColMajor, CblasNoTrans, n, n, &a, A, n, x, 1, &b, y, 1);
-}
-void gemm(int n, float a, const float* A, const float* B, float b, float* C)
-{
-    cblas_sgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, a, A, n, B, n, b, C, n);
-}
-void gemm(int n, double a, const double* A, const double* B, double b, double* C)
-{
-    cblas_dgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, a, A, n, B, n, b, C, n);
-}
-void gemm(int n, ccomplex a, const ccomplex* A, const ccomplex* B, ccomplex b, ccomplex* C)
-{
-    cblas_cgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, &a, A, n, B, n, &b, C, n);
-}
-void gemm(int n, zcomplex a, const zcomplex* A, const zcomplex* B, zcomplex b, zcomplex* C)
-{
-    cblas_zgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, &a, A, n, B, n, &b, C, n);
-}
-int gels(int n, float* A, float* b) { return LAPACKE_sgels(LAPACK_COL_MAJOR, 'N', n, n, 1, A, n, b, n); }
-int gels(int n, double* A, double* b) { return LAPACKE_dgels(LAPACK_COL_MAJOR, 'N', n, n, 1, A, n, b, n); }
-int gels(int n, ccomplex* A, ccomplex* b)
-{
-    return LAPACKE_cgels(LAPACK_COL_MAJOR, 'N', n, n, 1, reinterpret_cast<lapack_complex_float*>(A), n,
-                         reinterpret_cast<lapack_complex_float*>(b), n);
-}
-int gels(int n, zcomplex* A, zcomplex* b)
-{
-    return LAPACKE_zgels(LAPACK_COL_MAJOR, 'N', n, n, 1, reinterpret_cast<lapack_complex_double*>(A), n,
-                         reinterpret_cast<lapack_complex_double*>(b), n);
-}
+// The routines themselves, one overload per element type.
+using namespace direct;
 
 template <typename E>
 double realPart(E value)

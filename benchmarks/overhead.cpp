@@ -6,8 +6,6 @@
 //
 // Run it with OPENBLAS_NUM_THREADS=1: the clock is then the process's CPU time, which the other work on
 // a shared machine does not inflate (with threads, the wall clock is used instead).
-#include <cblas.h>
-#include <lapacke.h>
 
 #include <algorithm>
 #include <complex>
@@ -20,6 +18,7 @@
 #include <vector>
 
 #include "Operations/Operations"
+#include "direct_routines.h"
 
 namespace {
 
@@ -102,78 +101,6 @@ void fillValues(E* x, size_t count, double base)
     }
 }
 
-// The raw routines, one overload per element type as in the operation headers.
-void rawScal(int n, float a, float* x) { cblas_sscal(n, a, x, 1); }
-void rawScal(int n, double a, double* x) { cblas_dscal(n, a, x, 1); }
-void rawScal(int n, cfloat a, cfloat* x) { cblas_cscal(n, &a, x, 1); }
-void rawScal(int n, zdouble a, zdouble* x) { cblas_zscal(n, &a, x, 1); }
-void rawAxpy(int n, float a, const float* x, float* y) { cblas_saxpy(n, a, x, 1, y, 1); }
-void rawAxpy(int n, double a, const double* x, double* y) { cblas_daxpy(n, a, x, 1, y, 1); }
-void rawAxpy(int n, cfloat a, const cfloat* x, cfloat* y) { cblas_caxpy(n, &a, x, 1, y, 1); }
-void rawAxpy(int n, zdouble a, const zdouble* x, zdouble* y) { cblas_zaxpy(n, &a, x, 1, y, 1); }
-void rawCopy(int n, const float* x, float* y) { cblas_scopy(n, x, 1, y, 1); }
-void rawCopy(int n, const double* x, double* y) { cblas_dcopy(n, x, 1, y, 1); }
-void rawCopy(int n, const cfloat* x, cfloat* y) { cblas_ccopy(n, x, 1, y, 1); }
-void rawCopy(int n, const zdouble* x, zdouble* y) { cblas_zcopy(n, x, 1, y, 1); }
-float rawDot(int n, const float* x, const float* y) { return cblas_sdot(n, x, 1, y, 1); }
-double rawDot(int n, const double* x, const double* y) { return cblas_ddot(n, x, 1, y, 1); }
-cfloat rawDot(int n, const cfloat* x, const cfloat* y)
-{
-    cfloat result(0);
-    cblas_cdotu_sub(n, x, 1, y, 1, &result);
-    return result;
-}
-zdouble rawDot(int n, const zdouble* x, const zdouble* y)
-{
-    zdouble result(0);
-    cblas_zdotu_sub(n, x, 1, y, 1, &result);
-    return result;
-}
-void rawGemv(int n, float a, const float* A, const float* x, float b, float* y)
-{
-    cblas_sgemv(CblasColMajor, CblasNoTrans, n, n, a, A, n, x, 1, b, y, 1);
-}
-void rawGemv(int n, double a, const double* A, const double* x, double b, double* y)
-{
-    cblas_dgemv(CblasColMajor, CblasNoTrans, n, n, a, A, n, x, 1, b, y, 1);
-}
-void rawGemv(int n, cfloat a, const cfloat* A, const cfloat* x, cfloat b, cfloat* y)
-{
-    cblas_cgemv(CblasColMajor, CblasNoTrans, n, n, &a, A, n, x, 1, &b, y, 1);
-}
-void rawGemv(int n, zdouble a, const zdouble* A, const zdouble* x, zdouble b, zdouble* y)
-{
-    cblas_zgemv(CblasColMajor, CblasNoTrans, n, n, &a, A, n, x, 1, &b, y, 1);
-}
-void rawGemm(int n, float a, const float* A, const float* X, float b, float* Y)
-{
-    cblas_sgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, a, A, n, X, n, b, Y, n);
-}
-void rawGemm(int n, double a, const double* A, const double* X, double b, double* Y)
-{
-    cblas_dgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, a, A, n, X, n, b, Y, n);
-}
-void rawGemm(int n, cfloat a, const cfloat* A, const cfloat* X, cfloat b, cfloat* Y)
-{
-    cblas_cgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, &a, A, n, X, n, &b, Y, n);
-}
-void rawGemm(int n, zdouble a, const zdouble* A, const zdouble* X, zdouble b, zdouble* Y)
-{
-    cblas_zgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, n, n, n, &a, A, n, X, n, &b, Y, n);
-}
-lapack_int rawGels(int n, float* A, float* b) { return LAPACKE_sgels(LAPACK_COL_MAJOR, 'N', n, n, 1, A, n, b, n); }
-lapack_int rawGels(int n, double* A, double* b) { return LAPACKE_dgels(LAPACK_COL_MAJOR, 'N', n, n, 1, A, n, b, n); }
-lapack_int rawGels(int n, cfloat* A, cfloat* b)
-{
-    return LAPACKE_cgels(LAPACK_COL_MAJOR, 'N', n, n, 1, reinterpret_cast<lapack_complex_float*>(A), n,
-                         reinterpret_cast<lapack_complex_float*>(b), n);
-}
-lapack_int rawGels(int n, zdouble* A, zdouble* b)
-{
-    return LAPACKE_zgels(LAPACK_COL_MAJOR, 'N', n, n, 1, reinterpret_cast<lapack_complex_double*>(A), n,
-                         reinterpret_cast<lapack_complex_double*>(b), n);
-}
-
 /// Calls per batch: at least a few milliseconds of work, and never fewer than 20 calls.
 long callsFor(double flopsPerCall)
 {
@@ -207,17 +134,17 @@ void measureType(const char* type, size_t n, int rounds)
     const double level1 = double(n), level2 = 2.0 * double(n * n), level3 = 2.0 * double(n * n * n);
 
     measure("scale", type, n, rounds, callsFor(level1), [&] { Operations::scale(grow, x); },
-            [&] { rawScal(ni, grow, x.get()); });
+            [&] { direct::scal(ni, grow, x.get()); });
     measure("axpy", type, n, rounds, callsFor(level1), [&] { Operations::axpy(small, x, y); },
-            [&] { rawAxpy(ni, small, x.get(), y.get()); });
+            [&] { direct::axpy(ni, small, x.get(), y.get()); });
     measure("copy", type, n, rounds, callsFor(level1), [&] { Operations::copy(x, y); },
-            [&] { rawCopy(ni, x.get(), y.get()); });
+            [&] { direct::copy(ni, x.get(), y.get()); });
     measure("dot", type, n, rounds, callsFor(level1), [&] { consume(Operations::dot(x, y)); },
-            [&] { consume(rawDot(ni, x.get(), y.get())); });
+            [&] { consume(direct::dot(ni, x.get(), y.get())); });
     measure("gemv", type, n, rounds, callsFor(level2), [&] { Operations::gemv(small, one, A, x, y); },
-            [&] { rawGemv(ni, small, A.get(), x.get(), one, y.get()); });
+            [&] { direct::gemv(ni, small, A.get(), x.get(), one, y.get()); });
     measure("gemm", type, n, rounds, callsFor(level3), [&] { Operations::gemm(small, one, A, X, Y); },
-            [&] { rawGemm(ni, small, A.get(), X.get(), one, Y.get()); });
+            [&] { direct::gemm(ni, small, A.get(), X.get(), one, Y.get()); });
     const size_t bytesA = sizeof(E) * A.numel(), bytesRhs = sizeof(E) * n;
     measure(
         "ls", type, n, rounds, callsFor(level3),
@@ -229,7 +156,7 @@ void measureType(const char* type, size_t n, int rounds)
         [&] {
             std::memcpy(lsA.get(), keepA.get(), bytesA);
             std::memcpy(rhs.get(), keepRhs.get(), bytesRhs);
-            consume(rawGels(ni, lsA.get(), rhs.get()));
+            consume(direct::gels(ni, lsA.get(), rhs.get()));
         });
     consume(x[0] + y[0] + Y[{0, 0}] + rhs[0]);
 }
