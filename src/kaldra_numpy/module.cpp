@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "../Types/Types"
+#include "../kaldra_pybind/interpreter"
 
 namespace kaldra_numpy {
 
@@ -854,13 +855,8 @@ static PyObject* kaldraNumpyModule = nullptr;
 
 extern "C" PYBIND11_EXPORT PyObject* PyInit_kaldra_numpy()
 {
-    // Process-wide state (the binding library's, the class table) belongs to the main interpreter; a
-    // subinterpreter is refused before any of it is touched.
-    if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
-        PyErr_SetString(PyExc_ImportError,
-                        "kaldra_numpy can only be imported in the main interpreter, not in a subinterpreter");
+    if (kaldra::refusedOutsideMainInterpreter("kaldra_numpy"))
         return nullptr;
-    }
     if (kaldraNumpyModule != nullptr)
         return Py_NewRef(kaldraNumpyModule);
     PYBIND11_CHECK_PYTHON_VERSION

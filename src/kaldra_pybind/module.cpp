@@ -1,5 +1,6 @@
 // Entry point of the module kaldra: the version guard, the interpreter guard, then the class pass, the
 // operation pass and the front path of the functions and methods.
+#include "interpreter"
 #include "plan"
 
 namespace {
@@ -66,11 +67,8 @@ PyObject* initialised = nullptr;
 PYBIND11_PLUGIN_IMPL(kaldra)
 {
     PYBIND11_CHECK_PYTHON_VERSION
-    if (PyInterpreterState_Get() != PyInterpreterState_Main()) {
-        PyErr_SetString(PyExc_ImportError,
-                        "kaldra can be imported only in the main interpreter, not in a subinterpreter");
+    if (kaldra::refusedOutsideMainInterpreter("kaldra"))
         return nullptr;
-    }
     if (initialised != nullptr)
         return Py_NewRef(initialised);
     PYBIND11_ENSURE_INTERNALS_READY
