@@ -30,10 +30,30 @@ void swap(int n, cfloat* x, cfloat* y) { cblas_cswap(n, x, 1, y, 1); }
 void swap(int n, zdouble* x, zdouble* y) { cblas_zswap(n, x, 1, y, 1); }
 float dot(int n, const float* x, const float* y) { return cblas_sdot(n, x, 1, y, 1); }
 double dot(int n, const double* x, const double* y) { return cblas_ddot(n, x, 1, y, 1); }
-cfloat dot(int n, const cfloat* x, const cfloat* y) { cfloat r; cblas_cdotu_sub(n, x, 1, y, 1, &r); return r; }
-zdouble dot(int n, const zdouble* x, const zdouble* y) { zdouble r; cblas_zdotu_sub(n, x, 1, y, 1, &r); return r; }
-cfloat dotc(int n, const cfloat* x, const cfloat* y) { cfloat r; cblas_cdotc_sub(n, x, 1, y, 1, &r); return r; }
-zdouble dotc(int n, const zdouble* x, const zdouble* y) { zdouble r; cblas_zdotc_sub(n, x, 1, y, 1, &r); return r; }
+cfloat dot(int n, const cfloat* x, const cfloat* y)
+{
+    cfloat r;
+    cblas_cdotu_sub(n, x, 1, y, 1, &r);
+    return r;
+}
+zdouble dot(int n, const zdouble* x, const zdouble* y)
+{
+    zdouble r;
+    cblas_zdotu_sub(n, x, 1, y, 1, &r);
+    return r;
+}
+cfloat dotc(int n, const cfloat* x, const cfloat* y)
+{
+    cfloat r;
+    cblas_cdotc_sub(n, x, 1, y, 1, &r);
+    return r;
+}
+zdouble dotc(int n, const zdouble* x, const zdouble* y)
+{
+    zdouble r;
+    cblas_zdotc_sub(n, x, 1, y, 1, &r);
+    return r;
+}
 void gemv(int n, float a, const float* A, const float* x, float b, float* y)
 {
     cblas_sgemv(CblasColMajor, CblasNoTrans, n, n, a, A, n, x, 1, b, y, 1);

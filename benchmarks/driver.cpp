@@ -47,8 +47,7 @@ double median(std::vector<double> values)
 }
 
 /// Median over `repeats` batches of the time of one call, in seconds; `prepare` runs outside the clock.
-double timeCalls(int repeats, long calls, const std::function<void()>& call,
-                 const std::function<void()>& prepare = {})
+double timeCalls(int repeats, long calls, const std::function<void()>& call, const std::function<void()>& prepare = {})
 {
     std::vector<double> perCall;
     for (int r = 0; r < repeats; ++r) {
@@ -81,8 +80,8 @@ double timeBatch(int repeats, long calls, const std::function<void()>& call)
 
 void report(const char* group, const std::string& routine, long size, double seconds)
 {
-    std::printf("{\"group\": \"%s\", \"routine\": \"%s\", \"size\": %ld, \"seconds\": %.9g}\n", group,
-                routine.c_str(), size, seconds);
+    std::printf("{\"group\": \"%s\", \"routine\": \"%s\", \"size\": %ld, \"seconds\": %.9g}\n", group, routine.c_str(),
+                size, seconds);
 }
 
 template <typename E>
@@ -125,9 +124,12 @@ void smallFor(char letter, int repeats, long calls)
     report("small", std::string(1, letter) + (std::is_floating_point_v<E> ? "dot" : "dotu"), n,
            timeBatch(repeats, calls, [&] { sink = sink + realPart(dot(n, x.data(), y.data())); }));
     if constexpr (!std::is_floating_point_v<E>)
-        report("small", name("dotc"), n, timeBatch(repeats, calls, [&] { sink = sink + realPart(dotc(n, x.data(), y.data())); }));
-    report("small", name("gemv"), n, timeBatch(repeats, calls, [&] { gemv(n, one, A.data(), x.data(), zero, y.data()); }));
-    report("small", name("gemm"), n, timeBatch(repeats, calls, [&] { gemm(n, one, A.data(), B.data(), zero, C.data()); }));
+        report("small", name("dotc"), n,
+               timeBatch(repeats, calls, [&] { sink = sink + realPart(dotc(n, x.data(), y.data())); }));
+    report("small", name("gemv"), n,
+           timeBatch(repeats, calls, [&] { gemv(n, one, A.data(), x.data(), zero, y.data()); }));
+    report("small", name("gemm"), n,
+           timeBatch(repeats, calls, [&] { gemm(n, one, A.data(), B.data(), zero, C.data()); }));
 
     // gels overwrites A and the right-hand side: both are refilled before each call, and the time of
     // the refill alone is taken off.
@@ -178,15 +180,20 @@ void large(int repeats, const std::string& only)
     if (want("dscal") || want("daxpy") || want("ddot") || want("dcopy") || want("dswap")) {
         auto x = run(n1, 0.3), y = run(n1, 0.7);
         if (want("dscal"))
-            report("large", "dscal", long(n1), timeCalls(repeats, 1, [&] { cblas_dscal(int(n1), 1.0000001, x.data(), 1); }));
+            report("large", "dscal", long(n1),
+                   timeCalls(repeats, 1, [&] { cblas_dscal(int(n1), 1.0000001, x.data(), 1); }));
         if (want("daxpy"))
-            report("large", "daxpy", long(n1), timeCalls(repeats, 1, [&] { cblas_daxpy(int(n1), 1e-9, x.data(), 1, y.data(), 1); }));
+            report("large", "daxpy", long(n1),
+                   timeCalls(repeats, 1, [&] { cblas_daxpy(int(n1), 1e-9, x.data(), 1, y.data(), 1); }));
         if (want("ddot"))
-            report("large", "ddot", long(n1), timeCalls(repeats, 1, [&] { sink = sink + cblas_ddot(int(n1), x.data(), 1, y.data(), 1); }));
+            report("large", "ddot", long(n1),
+                   timeCalls(repeats, 1, [&] { sink = sink + cblas_ddot(int(n1), x.data(), 1, y.data(), 1); }));
         if (want("dcopy"))
-            report("large", "dcopy", long(n1), timeCalls(repeats, 1, [&] { cblas_dcopy(int(n1), x.data(), 1, y.data(), 1); }));
+            report("large", "dcopy", long(n1),
+                   timeCalls(repeats, 1, [&] { cblas_dcopy(int(n1), x.data(), 1, y.data(), 1); }));
         if (want("dswap"))
-            report("large", "dswap", long(n1), timeCalls(repeats, 1, [&] { cblas_dswap(int(n1), x.data(), 1, y.data(), 1); }));
+            report("large", "dswap", long(n1),
+                   timeCalls(repeats, 1, [&] { cblas_dswap(int(n1), x.data(), 1, y.data(), 1); }));
     }
     if (want("dgemv")) {
         const int m = 4000;
@@ -197,8 +204,7 @@ void large(int repeats, const std::string& only)
     }
     if (want("dgemm")) {
         const int m = 1500;
-        auto P = run(size_t(m) * m, 0.1), Q = run(size_t(m) * m, 0.2),
-             R = run(size_t(m) * m, 0.0);
+        auto P = run(size_t(m) * m, 0.1), Q = run(size_t(m) * m, 0.2), R = run(size_t(m) * m, 0.0);
         report("large", "dgemm", m, timeCalls(repeats, 1, [&] {
                    cblas_dgemm(CblasColMajor, CblasNoTrans, CblasNoTrans, m, m, m, 1.0, P.data(), m, Q.data(), m, 0.0,
                                R.data(), m);
@@ -214,12 +220,14 @@ void large(int repeats, const std::string& only)
         for (auto& b : b0)
             b = double(std::rand()) / RAND_MAX - 0.5;
         auto G = G0, b = b0;
-        report("large", "dgels", rows, timeCalls(repeats, 1, [&] {
-                   LAPACKE_dgels(LAPACK_COL_MAJOR, 'N', rows, cols, 1, G.data(), rows, b.data(), rows);
-               }, [&] {
-                   std::copy(G0.begin(), G0.end(), G.begin());
-                   std::copy(b0.begin(), b0.end(), b.begin());
-               }));
+        report("large", "dgels", rows,
+               timeCalls(
+                   repeats, 1,
+                   [&] { LAPACKE_dgels(LAPACK_COL_MAJOR, 'N', rows, cols, 1, G.data(), rows, b.data(), rows); },
+                   [&] {
+                       std::copy(G0.begin(), G0.end(), G.begin());
+                       std::copy(b0.begin(), b0.end(), b.begin());
+                   }));
     }
 }
 
@@ -228,7 +236,8 @@ void sweep(int repeats, const std::vector<long>& sizes)
     for (long n : sizes) {
         auto x = run(size_t(n), 0.3), y = run(size_t(n), 0.7);
         const long calls = std::max(1L, 2'000'000 / std::max(n, 1L));
-        report("sweep", "daxpy", n, timeBatch(repeats, calls, [&] { cblas_daxpy(int(n), 1e-9, x.data(), 1, y.data(), 1); }));
+        report("sweep", "daxpy", n,
+               timeBatch(repeats, calls, [&] { cblas_daxpy(int(n), 1e-9, x.data(), 1, y.data(), 1); }));
     }
     for (long n : sizes) {
         if (n > 1500)

@@ -102,10 +102,7 @@ void fillValues(E* x, size_t count, double base)
 }
 
 /// Calls per batch: at least a few milliseconds of work, and never fewer than 20 calls.
-long callsFor(double flopsPerCall)
-{
-    return std::max(20L, long(1e7 / std::max(flopsPerCall, 100.0)));
-}
+long callsFor(double flopsPerCall) { return std::max(20L, long(1e7 / std::max(flopsPerCall, 100.0))); }
 
 /// Every operation of one element type and size. kaldra's containers and the raw routines work on
 /// the very same storage (the raw calls take the containers' get()), so both see the same data.
@@ -133,18 +130,24 @@ void measureType(const char* type, size_t n, int rounds)
     const E one = E(1);
     const double level1 = double(n), level2 = 2.0 * double(n * n), level3 = 2.0 * double(n * n * n);
 
-    measure("scale", type, n, rounds, callsFor(level1), [&] { Operations::scale(grow, x); },
-            [&] { direct::scal(ni, grow, x.get()); });
-    measure("axpy", type, n, rounds, callsFor(level1), [&] { Operations::axpy(small, x, y); },
-            [&] { direct::axpy(ni, small, x.get(), y.get()); });
-    measure("copy", type, n, rounds, callsFor(level1), [&] { Operations::copy(x, y); },
-            [&] { direct::copy(ni, x.get(), y.get()); });
-    measure("dot", type, n, rounds, callsFor(level1), [&] { consume(Operations::dot(x, y)); },
-            [&] { consume(direct::dot(ni, x.get(), y.get())); });
-    measure("gemv", type, n, rounds, callsFor(level2), [&] { Operations::gemv(small, one, A, x, y); },
-            [&] { direct::gemv(ni, small, A.get(), x.get(), one, y.get()); });
-    measure("gemm", type, n, rounds, callsFor(level3), [&] { Operations::gemm(small, one, A, X, Y); },
-            [&] { direct::gemm(ni, small, A.get(), X.get(), one, Y.get()); });
+    measure(
+        "scale", type, n, rounds, callsFor(level1), [&] { Operations::scale(grow, x); },
+        [&] { direct::scal(ni, grow, x.get()); });
+    measure(
+        "axpy", type, n, rounds, callsFor(level1), [&] { Operations::axpy(small, x, y); },
+        [&] { direct::axpy(ni, small, x.get(), y.get()); });
+    measure(
+        "copy", type, n, rounds, callsFor(level1), [&] { Operations::copy(x, y); },
+        [&] { direct::copy(ni, x.get(), y.get()); });
+    measure(
+        "dot", type, n, rounds, callsFor(level1), [&] { consume(Operations::dot(x, y)); },
+        [&] { consume(direct::dot(ni, x.get(), y.get())); });
+    measure(
+        "gemv", type, n, rounds, callsFor(level2), [&] { Operations::gemv(small, one, A, x, y); },
+        [&] { direct::gemv(ni, small, A.get(), x.get(), one, y.get()); });
+    measure(
+        "gemm", type, n, rounds, callsFor(level3), [&] { Operations::gemm(small, one, A, X, Y); },
+        [&] { direct::gemm(ni, small, A.get(), X.get(), one, Y.get()); });
     const size_t bytesA = sizeof(E) * A.numel(), bytesRhs = sizeof(E) * n;
     measure(
         "ls", type, n, rounds, callsFor(level3),

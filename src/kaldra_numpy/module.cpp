@@ -175,14 +175,14 @@ void addElementType(std::vector<ContainerClass>& classes, Listings& listings)
     auto add = [&](auto sample) {
         using C = typename decltype(sample)::type;
         classes.push_back(containerClass<C>());
-        listings.asarray = py::cpp_function(&asarray<C>, py::name("asarray"), py::sibling(listings.asarray),
-                                            py::arg("c"), asarrayDoc);
+        listings.asarray =
+            py::cpp_function(&asarray<C>, py::name("asarray"), py::sibling(listings.asarray), py::arg("c"), asarrayDoc);
         listings.assign = py::cpp_function(&assignTyped<C>, py::name("assign"), py::sibling(listings.assign),
                                            py::arg("c"), py::arg("a"), assignDoc);
         if constexpr (!std::is_same_v<C, VectorView<T>>)
-            listings.fromArray = py::cpp_function(&fromArrayTyped<C>, py::name("from_array"),
-                                                  py::sibling(listings.fromArray), py::arg("a"), py::arg("cls"),
-                                                  fromArrayClassDoc);
+            listings.fromArray =
+                py::cpp_function(&fromArrayTyped<C>, py::name("from_array"), py::sibling(listings.fromArray),
+                                 py::arg("a"), py::arg("cls"), fromArrayClassDoc);
     };
     add(std::type_identity<Vector<T>>{});
     add(std::type_identity<VectorView<T>>{});
@@ -199,8 +199,7 @@ void initModule(py::module_& m)
     } catch (py::error_already_set& e) {
         if (!e.matches(PyExc_ImportError))
             throw;
-        py::raise_from(e, PyExc_ImportError,
-                       "kaldra_numpy needs NumPy; install it with: pip install 'kaldra[numpy]'");
+        py::raise_from(e, PyExc_ImportError, "kaldra_numpy needs NumPy; install it with: pip install 'kaldra[numpy]'");
         throw py::error_already_set();
     }
     readyStorageType();
@@ -241,8 +240,8 @@ void initModule(py::module_& m)
 // error (NumPy missing, kaldra refusing this interpreter) behind a generic "initialization failed", and
 // which declares a module that the interpreter copies into every later import without asking it (a
 // module state size of -1): this one is asked each time, so that it can refuse a subinterpreter.
-static PyModuleDef kaldraNumpyDefinition = {PyModuleDef_HEAD_INIT, "kaldra_numpy", nullptr, 0,
-                                            nullptr, nullptr, nullptr, nullptr, nullptr};
+static PyModuleDef kaldraNumpyDefinition = {
+    PyModuleDef_HEAD_INIT, "kaldra_numpy", nullptr, 0, nullptr, nullptr, nullptr, nullptr, nullptr};
 
 // The one module object of the process, made by the first initialisation that succeeded: a later import
 // (after the module was removed from sys.modules) gets it again, with the one set of tables behind it.

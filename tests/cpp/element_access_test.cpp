@@ -140,7 +140,8 @@ TYPED_TEST(ElementAccessTest, MatrixElementsAndTheirMessages)
     }
 
     Matrix<E> tall(7, 3);
-    expectThrow([&] { (void)tall[{7, 0}]; }, "index for dimension 07exceeds max number of elements for that dimension 7");
+    expectThrow([&] { (void)tall[{7, 0}]; },
+                "index for dimension 07exceeds max number of elements for that dimension 7");
     Matrix<E> rowsOnly(2, 0);
     expectThrow([&] { (void)rowsOnly[{0, 0}]; }, "requested array index 0exceeds max number of elements 0");
 }

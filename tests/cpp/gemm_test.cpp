@@ -73,12 +73,17 @@ TYPED_TEST(GemmTest, ShapeMismatchesAreRefusedInOrderAndYKeepsItsValues)
         const char* message;
     };
     const Case cases[] = {
-        {2, 3, 3, 4, 3, 4, "In gemm expression Y = aAX + bY, matrix A dimension 0: 2, doesn't match matrix Y dimension 0: 3"},
-        {2, 3, 3, 4, 2, 5, "In gemm expression Y = aAX + bY, matrix X dimension 1: 4, doesn't match matrix Y dimension 1: 5"},
-        {2, 3, 4, 5, 2, 5, "In gemm expression Y = aAX + bY, matrix A dimension 1: 3, doesn't match matrix X dimension 0: 4"},
+        {2, 3, 3, 4, 3, 4,
+         "In gemm expression Y = aAX + bY, matrix A dimension 0: 2, doesn't match matrix Y dimension 0: 3"},
+        {2, 3, 3, 4, 2, 5,
+         "In gemm expression Y = aAX + bY, matrix X dimension 1: 4, doesn't match matrix Y dimension 1: 5"},
+        {2, 3, 4, 5, 2, 5,
+         "In gemm expression Y = aAX + bY, matrix A dimension 1: 3, doesn't match matrix X dimension 0: 4"},
         // Several failures: only the first in the order A0/Y0, X1/Y1, A1/X0 is reported.
-        {2, 3, 4, 5, 3, 6, "In gemm expression Y = aAX + bY, matrix A dimension 0: 2, doesn't match matrix Y dimension 0: 3"},
-        {2, 3, 4, 5, 2, 6, "In gemm expression Y = aAX + bY, matrix X dimension 1: 5, doesn't match matrix Y dimension 1: 6"},
+        {2, 3, 4, 5, 3, 6,
+         "In gemm expression Y = aAX + bY, matrix A dimension 0: 2, doesn't match matrix Y dimension 0: 3"},
+        {2, 3, 4, 5, 2, 6,
+         "In gemm expression Y = aAX + bY, matrix X dimension 1: 5, doesn't match matrix Y dimension 1: 6"},
     };
     for (const Case& c : cases) {
         Matrix<E> A(c.aRows, c.aCols), X(c.xRows, c.xCols), Y(c.yRows, c.yCols);
@@ -126,9 +131,12 @@ TYPED_TEST(GemmTest, DimensionsBeyondTheBlasIntegerAreRefused)
         const char* message;
     };
     const Case cases[] = {
-        {huge, 0, 0, "In gemm, matrix A dimension 0: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
-        {0, huge, 0, "In gemm, matrix A dimension 1: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
-        {0, 0, huge, "In gemm, matrix X dimension 1: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
+        {huge, 0, 0,
+         "In gemm, matrix A dimension 0: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
+        {0, huge, 0,
+         "In gemm, matrix A dimension 1: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
+        {0, 0, huge,
+         "In gemm, matrix X dimension 1: 2147483648 exceeds the largest dimension BLAS accepts, 2147483647"},
     };
     for (const Case& c : cases) {
         Matrix<E> A(c.aRows, c.aCols), X(c.aCols, c.xCols), Y(c.aRows, c.xCols);

@@ -254,7 +254,10 @@ TYPED_TEST(Level1Test, SwapOfShiftedRunsIsRefused)
     fill(v, 1);
     const std::vector<E> v0 = values(v);
     const std::pair<size_t, size_t> shifted[][2] = {
-        {{0, 4}, {1, 5}}, {{1, 5}, {0, 4}}, {{0, 4}, {3, 9}}, {{2, 9}, {0, 7}},
+        {{0, 4}, {1, 5}},
+        {{1, 5}, {0, 4}},
+        {{0, 4}, {3, 9}},
+        {{2, 9}, {0, 7}},
     };
     for (const auto& pair : shifted) {
         VectorView<E> x = v[pair[0]], y = v[pair[1]];

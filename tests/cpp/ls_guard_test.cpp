@@ -61,7 +61,7 @@ void* operator new(std::size_t size)
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
 void operator delete(void* p) noexcept
 {
-    if (!isGuarded(p))  // guarded blocks are left mapped: the test makes only a few
+    if (!isGuarded(p)) // guarded blocks are left mapped: the test makes only a few
         std::free(p);
 }
 #pragma GCC diagnostic pop
@@ -84,8 +84,7 @@ TYPED_TEST(LsGuardTest, UnderdeterminedSolveReadsNothingPastA)
     std::vector<TypeParam> original(m * n);
     for (size_t j = 0; j < n; ++j)
         for (size_t i = 0; i < m; ++i) {
-            const TypeParam value(double((i * 7 + j * 3) % 5) - 2.0 + (i == j ? double(n) : 0.0),
-                                  double((i + j) % 3));
+            const TypeParam value(double((i * 7 + j * 3) % 5) - 2.0 + (i == j ? double(n) : 0.0), double((i + j) % 3));
             A[{i, j}] = value;
             original[i + j * m] = value;
         }

@@ -117,12 +117,27 @@ TYPED_TEST(LsTest, RankDeficientAIsRefusedAndXRestored)
     // A zero column (or row) keeps the triangular factor's diagonal element exactly zero; it is counted
     // from 0, as the column (row) of A that made it.
     const Case cases[] = {
-        {3, 2, {1, 0, 2, 0, 3, 0}, "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
-        {2, 2, {0, 1, 0, 1}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
-        {2, 3, {1, 2, 3, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
+        {3,
+         2,
+         {1, 0, 2, 0, 3, 0},
+         "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
+        {2,
+         2,
+         {0, 1, 0, 1},
+         "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {2,
+         3,
+         {1, 2, 3, 0, 0, 0},
+         "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"},
         // The driver skips an all-zero A and leaves it as it is: the same refusal.
-        {3, 2, {0, 0, 0, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
-        {2, 3, {0, 0, 0, 0, 0, 0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {3,
+         2,
+         {0, 0, 0, 0, 0, 0},
+         "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
+        {2,
+         3,
+         {0, 0, 0, 0, 0, 0},
+         "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
         {1, 1, {0}, "In ls, matrix A does not have full rank: diagonal element 0 of its triangular factor is zero"},
         // Nearly dependent: the second column is the first plus 1e-20 in a new direction. Its factor
         // is A itself, [[1, 1], [0, 1e-20]], of reciprocal condition number 1 / (1 * 2e20).

@@ -118,6 +118,7 @@ TYPED_TEST(PiecesTest, ShorterYIsStillRefusedWhole)
     Vector<E> x(7), y(6);
     fill(y, 1);
     const std::vector<E> y0 = values(y);
-    expectThrow([&] { Operations::copy(x, y); }, "In copy, vector y has 6 elements, fewer than the 7 elements of vector x");
+    expectThrow([&] { Operations::copy(x, y); },
+                "In copy, vector y has 6 elements, fewer than the 7 elements of vector x");
     EXPECT_EQ(values(y), y0);
 }

@@ -53,8 +53,7 @@ TYPED_TEST(ShowTest, ViewShowsItsOwnElements)
     for (size_t i = 0; i < v.numel(); ++i)
         v[i] = E(double(i));
     EXPECT_EQ(shown(v[{2, 5}]), "Column vector of size: 3\n[" + text<E>("2.00000000000000e+00") + "]\n[" +
-                                    text<E>("3.00000000000000e+00") + "]\n[" + text<E>("4.00000000000000e+00") +
-                                    "]\n");
+                                    text<E>("3.00000000000000e+00") + "]\n[" + text<E>("4.00000000000000e+00") + "]\n");
 }
 
 TYPED_TEST(ShowTest, MatrixRowsUpToFourColumnsInFullLongerOnesShortened)
@@ -73,8 +72,7 @@ TYPED_TEST(ShowTest, MatrixRowsUpToFourColumnsInFullLongerOnesShortened)
     EXPECT_EQ(shown(matrix(0, 3)), "Matrix of size: (0, 3)\n");
     EXPECT_EQ(shown(matrix(2, 1)), "Matrix of size: (2, 1)\n[" + one + "]\n[" + zero + "]\n");
     EXPECT_EQ(shown(matrix(1, 3)), "Matrix of size: (1, 3)\n[" + one + ", " + two + ", " + three + "]\n");
-    EXPECT_EQ(shown(matrix(1, 4)),
-              "Matrix of size: (1, 4)\n[" + one + ", " + two + ", " + three + ", " + four + "]\n");
+    EXPECT_EQ(shown(matrix(1, 4)), "Matrix of size: (1, 4)\n[" + one + ", " + two + ", " + three + ", " + four + "]\n");
     EXPECT_EQ(shown(matrix(2, 5)), "Matrix of size: (2, 5)\n[" + one + ", " + two + ", " + three + ", ..., " + five +
                                        "]\n[" + zero + ", " + zero + ", " + zero + ", ..., " + zero + "]\n");
     Matrix<E> wide = matrix(1, 9);
