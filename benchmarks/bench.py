@@ -287,7 +287,7 @@ def small_suite(driver, rounds):
 def summarise_small(medians, fastest, driver):
     rows = []
     refill = {k[1:]: v for k, v in medians.items() if k[0] == "refill"}
-    for function, (scalars, kinds_per_position) in LAYOUT.items():
+    for function, (_scalars, kinds_per_position) in LAYOUT.items():
         def side(name):
             return {k[2:]: v - refill.get((function,) + k[2:], 0.0)
                     for k, v in medians.items() if k[0] == name and k[1] == function}
@@ -491,7 +491,7 @@ def large_suite(driver, rounds, repeats):
     """Each round times every routine on every side back to back: driver, kaldra, scipy, NumPy."""
     jobs = large_jobs()
     samples = {}
-    for r in range(rounds):
+    for _r in range(rounds):
         for routine, sides in jobs.items():
             for row in run_driver(driver, "large", repeats, routine):
                 samples.setdefault((routine, "driver"), []).append(row["seconds"])

@@ -18,7 +18,7 @@ def best_seconds(statement, number, repeat):
 
 
 def asarray_costs(repeat):
-    print("asarray, cost of one call (best of %d runs)" % repeat)
+    print(f"asarray, cost of one call (best of {repeat} runs)")
     print(f"{'container':<28}{'elements':>12}{'us/call':>10}")
     cases = [("vecd", lambda n: kaldra.vecd(n)),
              ("view of vecd", lambda n: kaldra.vecd(n)[1:n]),

@@ -49,8 +49,7 @@ import numpy as np
 
 import kaldra
 
-from .model import (COMPLEX, DTYPES, LETTERS, Box, Expected, Runner, Storage, bits, cls, draw_real,
-                    draw_value)
+from .model import COMPLEX, DTYPES, LETTERS, Box, Expected, Runner, Storage, bits, cls, draw_real, draw_value
 
 try:
     import kaldra_numpy

@@ -11,7 +11,7 @@ from hypothesis import given, settings
 from hypothesis import strategies as st
 
 import kaldra
-from conftest import COMPLEX, DTYPES, LETTERS, REAL, cls, flat, fill
+from conftest import COMPLEX, DTYPES, LETTERS, REAL, cls, fill, flat
 
 
 @pytest.fixture(params=LETTERS)

@@ -5,7 +5,8 @@ import sys
 
 import numpy as np
 import pytest
-from hypothesis import given, settings, strategies as st
+from hypothesis import given, settings
+from hypothesis import strategies as st
 
 import kaldra
 import kaldra_numpy as kn
