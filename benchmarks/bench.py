@@ -53,8 +53,18 @@ LAYOUT = {
 LEVEL1 = {"scale", "sum", "dot", "copy", "swap", "axpy", "hdot"}
 # The routine each function calls, by letter.
 ROUTINE = {
-    "scale": "scal", "sum": "axpy", "axpy": "axpy", "copy": "copy", "swap": "swap", "dot": "dotu",
-    "hdot": "dotc", "matvec": "gemv", "gemv": "gemv", "gemm": "gemm", "matmul": "gemm", "ls": "gels",
+    "scale": "scal",
+    "sum": "axpy",
+    "axpy": "axpy",
+    "copy": "copy",
+    "swap": "swap",
+    "dot": "dotu",
+    "hdot": "dotc",
+    "matvec": "gemv",
+    "gemv": "gemv",
+    "gemm": "gemm",
+    "matmul": "gemm",
+    "ls": "gels",
 }
 
 
@@ -82,7 +92,9 @@ def fill(container, values):
 
 def make(kind, letter, rows, cols, generator):
     """One container of `kind` with `rows` elements (vectors and views) or rows x cols (matrices)."""
-    values = generator.uniform(0.5, 1.5, rows * cols) + (1j * generator.uniform(-0.5, 0.5, rows * cols) if letter in COMPLEX else 0)
+    values = generator.uniform(0.5, 1.5, rows * cols) + (
+        1j * generator.uniform(-0.5, 0.5, rows * cols) if letter in COMPLEX else 0
+    )
     values = [complex(v) if letter in COMPLEX else float(v) for v in values]
     if kind == "mat":
         c = getattr(kaldra, "mat" + letter)(rows, cols)
@@ -97,7 +109,7 @@ def make(kind, letter, rows, cols, generator):
 def small_call(function, letter, kinds, int_scalars=False):
     """(statement, globals) of one call of the overload (letter, kinds) on small operands."""
     g = rng()
-    scalar = (1 if int_scalars else (1 + 0j if letter in COMPLEX else 1.0))
+    scalar = 1 if int_scalars else (1 + 0j if letter in COMPLEX else 1.0)
     scalars, _ = LAYOUT[function]
     env = {"f": getattr(kaldra, function), "copy": kaldra.copy}
     names = []
@@ -288,42 +300,53 @@ def summarise_small(medians, fastest, driver):
     rows = []
     refill = {k[1:]: v for k, v in medians.items() if k[0] == "refill"}
     for function, (_scalars, kinds_per_position) in LAYOUT.items():
+
         def side(name):
-            return {k[2:]: v - refill.get((function,) + k[2:], 0.0)
-                    for k, v in medians.items() if k[0] == name and k[1] == function}
+            return {
+                k[2:]: v - refill.get((function,) + k[2:], 0.0)
+                for k, v in medians.items()
+                if k[0] == name and k[1] == function
+            }
+
         fast, ints = side("fast"), side("int")
         # The spread over positions compares each overload's fastest batch: max / min over up to 108
         # medians would mostly measure the shared machine's noise.
-        best = {k[2:]: v - refill.get((function,) + k[2:], 0.0)
-                for k, v in fastest.items() if k[0] == "fast" and k[1] == function}
+        best = {
+            k[2:]: v - refill.get((function,) + k[2:], 0.0)
+            for k, v in fastest.items()
+            if k[0] == "fast" and k[1] == function
+        }
         last = ("z", tuple(k[-1] for k in kinds_per_position))
         lib_refill = refill.get((function,) + last, 0.0)
         # What the routine itself costs, from the driver: the front path's own share is the rest.
         overhead = {k: v - driver[routine_name(function, k[0])] for k, v in fast.items()}
         # Within one element type every overload calls the same routine: compare positions there.
         letters = sorted({k[0] for k in best})
-        within = max(max(v for k, v in best.items() if k[0] == t) / min(v for k, v in best.items() if k[0] == t)
-                     for t in letters)
+        within = max(
+            max(v for k, v in best.items() if k[0] == t) / min(v for k, v in best.items() if k[0] == t) for t in letters
+        )
         library = medians[("library", function) + last] - lib_refill
         library_int = medians.get(("library-int", function) + last)
-        rows.append({
-            "function": function,
-            "overloads": len(fast) + sum(1 for k in medians if k[0] == "raising" and k[1] == function),
-            "cheapest": min(fast.values()),
-            "dearest": max(fast.values()),
-            "all_ratio": max(best.values()) / min(best.values()),
-            "within_type_ratio": within,
-            "overhead_min": min(overhead.values()),
-            "overhead_max": max(overhead.values()),
-            "last": fast[last],
-            "last_int": ints.get(last),
-            "int_ratio": max(ints[k] / fast[k] for k in ints) if ints else None,
-            "library_last": library,
-            "library_last_int": None if library_int is None else library_int - lib_refill,
-            "scipy_z": medians.get(("scipy", function, "z", ())),
-            "numpy_z": medians.get(("numpy", function, "z", ())),
-            "driver_z": driver[routine_name(function, "z")],
-        })
+        rows.append(
+            {
+                "function": function,
+                "overloads": len(fast) + sum(1 for k in medians if k[0] == "raising" and k[1] == function),
+                "cheapest": min(fast.values()),
+                "dearest": max(fast.values()),
+                "all_ratio": max(best.values()) / min(best.values()),
+                "within_type_ratio": within,
+                "overhead_min": min(overhead.values()),
+                "overhead_max": max(overhead.values()),
+                "last": fast[last],
+                "last_int": ints.get(last),
+                "int_ratio": max(ints[k] / fast[k] for k in ints) if ints else None,
+                "library_last": library,
+                "library_last_int": None if library_int is None else library_int - lib_refill,
+                "scipy_z": medians.get(("scipy", function, "z", ())),
+                "numpy_z": medians.get(("numpy", function, "z", ())),
+                "driver_z": driver[routine_name(function, "z")],
+            }
+        )
     return rows
 
 
@@ -398,20 +421,30 @@ def large_jobs():
             filled += step
     nx, ny = np.asarray(g.uniform(0.5, 1.5, n1)), np.asarray(g.uniform(0.5, 1.5, n1))
     a = 1.0000001
-    jobs["dscal"] = {"kaldra": ("f(a, x)", {"f": kaldra.scale, "a": a, "x": kx}),
-                     "scipy": ("r(a, x)", {"r": blas.dscal, "a": a, "x": nx}),
-                     "numpy": ("np.multiply(x, a, out=x)", {"np": np, "a": a, "x": nx})}
-    jobs["daxpy"] = {"kaldra": ("f(a, x, y)", {"f": kaldra.axpy, "a": 1e-9, "x": kx, "y": ky}),
-                     "scipy": ("r(x, y, a=1e-9)", {"r": blas.daxpy, "x": nx, "y": ny}),
-                     "numpy": ("np.add(y, 1e-9 * x, out=y)", {"np": np, "x": nx, "y": ny})}
-    jobs["ddot"] = {"kaldra": ("f(x, y)", {"f": kaldra.dot, "x": kx, "y": ky}),
-                    "scipy": ("r(x, y)", {"r": blas.ddot, "x": nx, "y": ny}),
-                    "numpy": ("np.dot(x, y)", {"np": np, "x": nx, "y": ny})}
-    jobs["dcopy"] = {"kaldra": ("f(x, y)", {"f": kaldra.copy, "x": kx, "y": ky}),
-                     "scipy": ("r(x, y)", {"r": blas.dcopy, "x": nx, "y": ny}),
-                     "numpy": ("np.copyto(y, x)", {"np": np, "x": nx, "y": ny})}
-    jobs["dswap"] = {"kaldra": ("f(x, y)", {"f": kaldra.swap, "x": kx, "y": ky}),
-                     "scipy": ("r(x, y)", {"r": blas.dswap, "x": nx, "y": ny})}
+    jobs["dscal"] = {
+        "kaldra": ("f(a, x)", {"f": kaldra.scale, "a": a, "x": kx}),
+        "scipy": ("r(a, x)", {"r": blas.dscal, "a": a, "x": nx}),
+        "numpy": ("np.multiply(x, a, out=x)", {"np": np, "a": a, "x": nx}),
+    }
+    jobs["daxpy"] = {
+        "kaldra": ("f(a, x, y)", {"f": kaldra.axpy, "a": 1e-9, "x": kx, "y": ky}),
+        "scipy": ("r(x, y, a=1e-9)", {"r": blas.daxpy, "x": nx, "y": ny}),
+        "numpy": ("np.add(y, 1e-9 * x, out=y)", {"np": np, "x": nx, "y": ny}),
+    }
+    jobs["ddot"] = {
+        "kaldra": ("f(x, y)", {"f": kaldra.dot, "x": kx, "y": ky}),
+        "scipy": ("r(x, y)", {"r": blas.ddot, "x": nx, "y": ny}),
+        "numpy": ("np.dot(x, y)", {"np": np, "x": nx, "y": ny}),
+    }
+    jobs["dcopy"] = {
+        "kaldra": ("f(x, y)", {"f": kaldra.copy, "x": kx, "y": ky}),
+        "scipy": ("r(x, y)", {"r": blas.dcopy, "x": nx, "y": ny}),
+        "numpy": ("np.copyto(y, x)", {"np": np, "x": nx, "y": ny}),
+    }
+    jobs["dswap"] = {
+        "kaldra": ("f(x, y)", {"f": kaldra.swap, "x": kx, "y": ky}),
+        "scipy": ("r(x, y)", {"r": blas.dswap, "x": nx, "y": ny}),
+    }
     # The same routine called directly on kaldra's own storage, in this process: what kaldra adds.
     cblas, lapacke = direct_libraries()
     px, py = storage(kx), storage(ky)
@@ -432,12 +465,15 @@ def large_jobs():
         kaldra.copy(kx[0 : min(c.numel(), n1)], c)
     nA = np.asfortranarray(g.uniform(0.5, 1.5, (m2, m2)))
     nv, nw = g.uniform(0.5, 1.5, m2), g.uniform(0.5, 1.5, m2)
-    jobs["dgemv"] = {"kaldra": ("f(1.0, 0.0, A, x, y)", {"f": kaldra.gemv, "A": kA, "x": kv, "y": kw}),
-                     "scipy": ("r(1.0, A, x, beta=0.0, y=y, overwrite_y=1)", {"r": blas.dgemv, "A": nA, "x": nv, "y": nw}),
-                     "numpy": ("np.matmul(A, x, out=y)", {"np": np, "A": nA, "x": nv, "y": nw}),
-                     "direct": ("b.cblas_dgemv(c, t, m, m, 1.0, A, m, x, 1, 0.0, y, 1)",
-                                {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m2, "A": storage(kA),
-                                 "x": storage(kv), "y": storage(kw)})}
+    jobs["dgemv"] = {
+        "kaldra": ("f(1.0, 0.0, A, x, y)", {"f": kaldra.gemv, "A": kA, "x": kv, "y": kw}),
+        "scipy": ("r(1.0, A, x, beta=0.0, y=y, overwrite_y=1)", {"r": blas.dgemv, "A": nA, "x": nv, "y": nw}),
+        "numpy": ("np.matmul(A, x, out=y)", {"np": np, "A": nA, "x": nv, "y": nw}),
+        "direct": (
+            "b.cblas_dgemv(c, t, m, m, 1.0, A, m, x, 1, 0.0, y, 1)",
+            {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m2, "A": storage(kA), "x": storage(kv), "y": storage(kw)},
+        ),
+    }
 
     m3 = 1500
     kP, kQ, kR = (kaldra.matd(m3, m3) for _ in range(3))
@@ -445,12 +481,15 @@ def large_jobs():
         kaldra.copy(kx[0 : m3 * m3], c)
     nP, nQ = (np.asfortranarray(g.uniform(0.5, 1.5, (m3, m3))) for _ in range(2))
     nR = np.asfortranarray(np.zeros((m3, m3)))
-    jobs["dgemm"] = {"kaldra": ("f(1.0, 0.0, A, B, C)", {"f": kaldra.gemm, "A": kP, "B": kQ, "C": kR}),
-                     "scipy": ("r(1.0, A, B, beta=0.0, c=C, overwrite_c=1)", {"r": blas.dgemm, "A": nP, "B": nQ, "C": nR}),
-                     "numpy": ("np.matmul(A, B, out=C)", {"np": np, "A": nP, "B": nQ, "C": nR}),
-                     "direct": ("b.cblas_dgemm(c, t, t, m, m, m, 1.0, A, m, B, m, 0.0, C, m)",
-                                {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m3, "A": storage(kP),
-                                 "B": storage(kQ), "C": storage(kR)})}
+    jobs["dgemm"] = {
+        "kaldra": ("f(1.0, 0.0, A, B, C)", {"f": kaldra.gemm, "A": kP, "B": kQ, "C": kR}),
+        "scipy": ("r(1.0, A, B, beta=0.0, c=C, overwrite_c=1)", {"r": blas.dgemm, "A": nP, "B": nQ, "C": nR}),
+        "numpy": ("np.matmul(A, B, out=C)", {"np": np, "A": nP, "B": nQ, "C": nR}),
+        "direct": (
+            "b.cblas_dgemm(c, t, t, m, m, m, 1.0, A, m, B, m, 0.0, C, m)",
+            {"b": cblas, "c": COL_MAJOR, "t": NO_TRANS, "m": m3, "A": storage(kP), "B": storage(kQ), "C": storage(kR)},
+        ),
+    }
 
     # ls overwrites A and the right-hand side: every side refills them before each timed call, as the
     # driver does, and only the solve is timed.
@@ -464,14 +503,22 @@ def large_jobs():
     fill(kb0, list(b0))
     sG, sb = np.asfortranarray(np.empty_like(G0)), np.empty(rows)
     jobs["dgels"] = {
-        "kaldra": ("f(A, x)", {"f": kaldra.ls, "A": kG, "x": kb},
-                   ("c(A0, A); c(x0, x)", {"c": kaldra.copy, "A": kG, "x": kb, "A0": kG0, "x0": kb0})),
-        "scipy": ("r(A, b, overwrite_a=1, overwrite_b=1)", {"r": lapack.dgels, "A": sG, "b": sb},
-                  ("A[...] = A0; b[...] = b0", {"A": sG, "b": sb, "A0": G0, "b0": b0})),
+        "kaldra": (
+            "f(A, x)",
+            {"f": kaldra.ls, "A": kG, "x": kb},
+            ("c(A0, A); c(x0, x)", {"c": kaldra.copy, "A": kG, "x": kb, "A0": kG0, "x0": kb0}),
+        ),
+        "scipy": (
+            "r(A, b, overwrite_a=1, overwrite_b=1)",
+            {"r": lapack.dgels, "A": sG, "b": sb},
+            ("A[...] = A0; b[...] = b0", {"A": sG, "b": sb, "A0": G0, "b0": b0}),
+        ),
         "numpy": ("np.linalg.lstsq(A0, b0, rcond=None)", {"np": np, "A0": G0, "b0": b0}),
-        "direct": ("l.LAPACKE_dgels(c, b'N', m, k, 1, A, m, x, m)",
-                   {"l": lapacke, "c": COL_MAJOR, "m": rows, "k": cols, "A": storage(kG), "x": storage(kb)},
-                   ("c(A0, A); c(x0, x)", {"c": kaldra.copy, "A": kG, "x": kb, "A0": kG0, "x0": kb0})),
+        "direct": (
+            "l.LAPACKE_dgels(c, b'N', m, k, 1, A, m, x, m)",
+            {"l": lapacke, "c": COL_MAJOR, "m": rows, "k": cols, "A": storage(kG), "x": storage(kb)},
+            ("c(A0, A); c(x0, x)", {"c": kaldra.copy, "A": kG, "x": kb, "A0": kG0, "x0": kb0}),
+        ),
     }
     return jobs
 
@@ -584,15 +631,17 @@ def machine():
             cpu = next(line.split(":", 1)[1].strip() for line in f if line.startswith("model name"))
     except (OSError, StopIteration):
         pass
-    return f"{cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}, Python {platform.python_version()}"
+    return (
+        f"{cpu}, {os.cpu_count()} cores, {platform.system()} {platform.release()}, Python {platform.python_version()}"
+    )
 
 
 def render(small_rows, large, large_best, large_driver, imp, threads):
     lines = []
     lines.append(
-        "Small operands (3 elements, 3 x 3), per call, ratios of medians. \"last\" is the last overload of "
+        'Small operands (3 elements, 3 x 3), per call, ratios of medians. "last" is the last overload of '
         "the list (complex double, matrices where allowed); scipy is the z routine on NumPy arrays of the same "
-        "sizes; \"before\" is the same call through the binding library's dispatcher alone. The two "
+        'sizes; "before" is the same call through the binding library\'s dispatcher alone. The two '
         "overload-spread columns compare each overload's fastest batch over the rounds; all other columns are medians."
     )
     lines.append("")
@@ -613,17 +662,27 @@ def render(small_rows, large, large_best, large_driver, imp, threads):
     lines.append("")
     lines.append(
         f"Large operands (double), one call, throughput ratios (time of the reference / time of the side) "
-        f"from medians; OpenBLAS threads: {threads}. \"Directly\" is the same CBLAS/LAPACKE function "
+        f'from medians; OpenBLAS threads: {threads}. "Directly" is the same CBLAS/LAPACKE function '
         "called from this process through ctypes on the very storage of kaldra's containers, interleaved "
         "with kaldra's calls; the driver is a separate C++ process with storage of its own, so its ratios "
         "also carry where each process's memory happens to lie. The last column compares the fastest calls."
     )
     lines.append("")
-    lines.append("| routine | size | kaldra / same routine called directly on kaldra's storage | kaldra / driver "
-                 "| scipy / driver | NumPy / driver | kaldra / driver, fastest calls |")
+    lines.append(
+        "| routine | size | kaldra / same routine called directly on kaldra's storage | kaldra / driver "
+        "| scipy / driver | NumPy / driver | kaldra / driver, fastest calls |"
+    )
     lines.append("|---|---|---|---|---|---|---|")
-    sizes = {"dscal": "10^7", "daxpy": "10^7", "ddot": "10^7", "dcopy": "10^7", "dswap": "10^7", "dgemv": "4000 x 4000",
-             "dgemm": "1500 x 1500", "dgels": "2000 x 500"}
+    sizes = {
+        "dscal": "10^7",
+        "daxpy": "10^7",
+        "ddot": "10^7",
+        "dcopy": "10^7",
+        "dswap": "10^7",
+        "dgemv": "4000 x 4000",
+        "dgemm": "1500 x 1500",
+        "dgels": "2000 x 500",
+    }
     for routine, size in sizes.items():
         d = large_driver[routine]
         cells = [f"{large[(routine, 'direct')] / large[(routine, 'kaldra')]:.3f}"]
@@ -673,8 +732,12 @@ def chart(small_rows, sweep, path):
 
     ax = axes[2]
     for side in ("kaldra", "scipy", "numpy", "driver"):
-        ax.semilogx(SWEEP_GEMM, [2 * n**3 / sweep[("dgemm", n, side)] / 1e9 for n in SWEEP_GEMM], marker="o",
-                    label="C++ driver" if side == "driver" else "NumPy" if side == "numpy" else side)
+        ax.semilogx(
+            SWEEP_GEMM,
+            [2 * n**3 / sweep[("dgemm", n, side)] / 1e9 for n in SWEEP_GEMM],
+            marker="o",
+            label="C++ driver" if side == "driver" else "NumPy" if side == "numpy" else side,
+        )
     ax.set_xlabel("n (n x n matrices)")
     ax.set_ylabel("GFLOP/s")
     ax.set_title("dgemm: throughput against size")
@@ -717,33 +780,54 @@ def main():
     table = render(small_rows, large, large_best, large_driver, imp, args.threads)
     raising = [v for k, v in medians.items() if k[0] == "raising"]
     if raising:
-        table += (f"\n\n`gemv` and `matvec` with a non-matrix A raise RuntimeError by design ({len(raising)} overloads): "
-                  f"{us(min(raising))}–{us(max(raising))} µs a call, the C++ exception and its translation included.")
+        table += (
+            f"\n\n`gemv` and `matvec` with a non-matrix A raise RuntimeError by design ({len(raising)} overloads): "
+            f"{us(min(raising))}–{us(max(raising))} µs a call, the C++ exception and its translation included."
+        )
     cost_file = os.path.join(args.out, "build_cost.json")
     if os.path.exists(cost_file):
         with open(cost_file) as f:
             cost = json.load(f)
-        table += (f"\n\nFrom-scratch build of the module ({cost['jobs']} jobs): {cost['build_seconds']:.0f} s wall time, "
-                  f"peak memory {cost['peak_tree_bytes'] / 2**30:.2f} GiB for the whole build "
-                  f"({cost['peak_process_bytes'] / 2**30:.2f} GiB for the largest process).")
+        table += (
+            f"\n\nFrom-scratch build of the module ({cost['jobs']} jobs): {cost['build_seconds']:.0f} s wall time, "
+            f"peak memory {cost['peak_tree_bytes'] / 2**30:.2f} GiB for the whole build "
+            f"({cost['peak_process_bytes'] / 2**30:.2f} GiB for the largest process)."
+        )
     print()
     print(table)
     with open(os.path.join(args.out, "table.md"), "w") as f:
-        libraries = "; ".join(f"{os.path.basename(b['filepath'])} {b['version']} ({b['architecture']} kernels)"
-                              for b in blas_info())
+        libraries = "; ".join(
+            f"{os.path.basename(b['filepath'])} {b['version']} ({b['architecture']} kernels)" for b in blas_info()
+        )
         f.write(f"Machine: {machine()}\n\nOpenBLAS builds in the process: {libraries or 'unknown'}\n\n{table}\n")
     with open(os.path.join(args.out, "results.json"), "w") as f:
-        json.dump({
-            "machine": machine(), "blas": blas_info(), "import_seconds": imp,
-            "small": [{k: (list(v) if isinstance(v, tuple) else v) for k, v in r.items()} for r in small_rows],
-            "small_driver": driver_small,
-            "small_positions": [{"side": k[0], "function": k[1], "letter": k[2], "kinds": list(k[3]), "seconds": v,
-                                 "fastest": fastest[k]}
-                                for k, v in medians.items() if len(k) == 4 and k[0] in ("fast", "int", "raising")],
-            "large": {f"{k[0]}/{k[1]}": v for k, v in large.items()},
-            "large_fastest": {f"{k[0]}/{k[1]}": v for k, v in large_best.items()},
-            "sweep": {f"{k[0]}/{k[1]}/{k[2]}": v for k, v in sweep.items()},
-        }, f, indent=1, default=str)
+        json.dump(
+            {
+                "machine": machine(),
+                "blas": blas_info(),
+                "import_seconds": imp,
+                "small": [{k: (list(v) if isinstance(v, tuple) else v) for k, v in r.items()} for r in small_rows],
+                "small_driver": driver_small,
+                "small_positions": [
+                    {
+                        "side": k[0],
+                        "function": k[1],
+                        "letter": k[2],
+                        "kinds": list(k[3]),
+                        "seconds": v,
+                        "fastest": fastest[k],
+                    }
+                    for k, v in medians.items()
+                    if len(k) == 4 and k[0] in ("fast", "int", "raising")
+                ],
+                "large": {f"{k[0]}/{k[1]}": v for k, v in large.items()},
+                "large_fastest": {f"{k[0]}/{k[1]}": v for k, v in large_best.items()},
+                "sweep": {f"{k[0]}/{k[1]}/{k[2]}": v for k, v in sweep.items()},
+            },
+            f,
+            indent=1,
+            default=str,
+        )
     chart(small_rows, sweep, os.path.join(args.out, "chart.png"))
     print(f"\nwrote {args.out}/table.md, results.json, chart.png ({time.perf_counter() - started:.0f} s in all)")
 

@@ -57,26 +57,47 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--out", required=True)
     parser.add_argument("--jobs", type=int, default=2)
-    parser.add_argument("--source", default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
-                        help="source tree to build (default: this one)")
+    parser.add_argument(
+        "--source",
+        default=os.path.dirname(os.path.dirname(os.path.abspath(__file__))),
+        help="source tree to build (default: this one)",
+    )
     args = parser.parse_args()
     root = args.source
     import pybind11
+
     build = tempfile.mkdtemp(prefix="kaldra-build-cost-")
     env = dict(os.environ)
     try:
-        configure = ["cmake", "-S", root, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Release",
-                     "-DBUILD_TESTING=OFF", f"-DPython_EXECUTABLE={sys.executable}",
-                     f"-Dpybind11_DIR={pybind11.get_cmake_dir()}"]
+        configure = [
+            "cmake",
+            "-S",
+            root,
+            "-B",
+            build,
+            "-G",
+            "Ninja",
+            "-DCMAKE_BUILD_TYPE=Release",
+            "-DBUILD_TESTING=OFF",
+            f"-DPython_EXECUTABLE={sys.executable}",
+            f"-Dpybind11_DIR={pybind11.get_cmake_dir()}",
+        ]
         configure_time, _, _ = run_sampled(configure, env)
         wall, peak_total, peak_single = run_sampled(["cmake", "--build", build, "-j", str(args.jobs)], env)
     finally:
         shutil.rmtree(build, ignore_errors=True)
-    result = {"configure_seconds": configure_time, "build_seconds": wall, "jobs": args.jobs,
-              "peak_tree_bytes": peak_total, "peak_process_bytes": peak_single}
-    print(f"from-scratch build, {args.jobs} jobs: configure {configure_time:.0f} s, build {wall:.0f} s; "
-          f"peak memory {peak_total / 2**30:.2f} GiB for the whole build, "
-          f"{peak_single / 2**30:.2f} GiB for the largest process")
+    result = {
+        "configure_seconds": configure_time,
+        "build_seconds": wall,
+        "jobs": args.jobs,
+        "peak_tree_bytes": peak_total,
+        "peak_process_bytes": peak_single,
+    }
+    print(
+        f"from-scratch build, {args.jobs} jobs: configure {configure_time:.0f} s, build {wall:.0f} s; "
+        f"peak memory {peak_total / 2**30:.2f} GiB for the whole build, "
+        f"{peak_single / 2**30:.2f} GiB for the largest process"
+    )
     os.makedirs(args.out, exist_ok=True)
     with open(os.path.join(args.out, "build_cost.json"), "w") as f:
         result["source"] = root

@@ -36,7 +36,7 @@ def worker(module_dir, repeats):
             if function == "hdot" and letter not in bench.COMPLEX:
                 continue
             for kinds in itertools.product(*kinds_per_position):
-                for ints in ([False, True] if scalars else [False]):
+                for ints in [False, True] if scalars else [False]:
                     stmt, env = bench.small_call(function, letter, kinds, int_scalars=ints)
                     try:
                         exec(stmt, env)
@@ -53,8 +53,13 @@ def worker(module_dir, repeats):
 
 def run(module_dir, repeats):
     env = dict(os.environ, OPENBLAS_NUM_THREADS="1", OMP_NUM_THREADS="1")
-    out = subprocess.run([sys.executable, __file__, "--worker", module_dir, "--repeats", str(repeats)],
-                         check=True, capture_output=True, text=True, env=env).stdout
+    out = subprocess.run(
+        [sys.executable, __file__, "--worker", module_dir, "--repeats", str(repeats)],
+        check=True,
+        capture_output=True,
+        text=True,
+        env=env,
+    ).stdout
     return json.loads(out)
 
 
@@ -77,16 +82,20 @@ def main():
         print(f"round {r + 1} of {args.rounds} done", file=sys.stderr, flush=True)
     best = {side: {k: min(s[k] for s in runs) for k in runs[0]} for side, runs in samples.items()}
     functions = list(dict.fromkeys(k.split("/")[0] for k in best["before"]))
-    print(f"{'function':8s} {'overloads':>9s} {'before µs (min-max)':>22s} {'after µs (min-max)':>22s} "
-          f"{'median after/before':>20s} {'max after/before':>17s}")
+    print(
+        f"{'function':8s} {'overloads':>9s} {'before µs (min-max)':>22s} {'after µs (min-max)':>22s} "
+        f"{'median after/before':>20s} {'max after/before':>17s}"
+    )
     dearer = []
     for function in functions:
         keys = [k for k in best["before"] if k.split("/")[0] == function]
         ratios = {k: best["after"][k] / best["before"][k] for k in keys}
         b = [best["before"][k] * 1e6 for k in keys]
         a = [best["after"][k] * 1e6 for k in keys]
-        print(f"{function:8s} {len(keys):9d} {min(b):10.3f}-{max(b):<10.3f} {min(a):10.3f}-{max(a):<10.3f} "
-              f"{statistics.median(ratios.values()):20.3f} {max(ratios.values()):17.3f}")
+        print(
+            f"{function:8s} {len(keys):9d} {min(b):10.3f}-{max(b):<10.3f} {min(a):10.3f}-{max(a):<10.3f} "
+            f"{statistics.median(ratios.values()):20.3f} {max(ratios.values()):17.3f}"
+        )
         dearer += [(k, v) for k, v in ratios.items() if v > 1.05]
     print(f"\noverloads more than 5% dearer: {len(dearer)} of {len(best['before'])}")
     for k, v in sorted(dearer, key=lambda kv: -kv[1])[:20]:

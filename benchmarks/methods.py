@@ -40,8 +40,12 @@ def environment(letter):
     parent = getattr(kaldra, "vec" + letter)(5)
     array = np.zeros(5, dtype=DTYPES[letter])
     return {
-        "x": getattr(kaldra, "vec" + letter)(3), "w": parent[1:4], "A": getattr(kaldra, "mat" + letter)(3, 3),
-        "a": np.zeros(3, dtype=DTYPES[letter]), "b": array[1:4], "M": np.zeros((3, 3), dtype=DTYPES[letter]),
+        "x": getattr(kaldra, "vec" + letter)(3),
+        "w": parent[1:4],
+        "A": getattr(kaldra, "mat" + letter)(3, 3),
+        "a": np.zeros(3, dtype=DTYPES[letter]),
+        "b": array[1:4],
+        "M": np.zeros((3, 3), dtype=DTYPES[letter]),
         "v": value,
     }
 

@@ -3,6 +3,7 @@
 The data are made with NumPy and moved into kaldra in one call each (kaldra_numpy.from_array); the
 solution is read back without a copy (kaldra_numpy.asarray).
 """
+
 import numpy as np
 
 import kaldra
@@ -10,12 +11,12 @@ import kaldra_numpy
 
 rng = np.random.default_rng(2024)
 t = np.linspace(-1.0, 1.0, 200)
-truth = np.array([0.5, -1.25, 2.0])                      # y = 0.5 - 1.25 t + 2 t^2
+truth = np.array([0.5, -1.25, 2.0])  # y = 0.5 - 1.25 t + 2 t^2
 y = truth[0] + truth[1] * t + truth[2] * t**2 + rng.normal(scale=0.05, size=t.size)
 
-design = np.vander(t, 3, increasing=True)                # columns 1, t, t^2
-A = kaldra_numpy.from_array(design)                      # a matd of 200 x 3, stored column by column
-b = kaldra_numpy.from_array(y)                           # a vecd of 200
+design = np.vander(t, 3, increasing=True)  # columns 1, t, t^2
+A = kaldra_numpy.from_array(design)  # a matd of 200 x 3, stored column by column
+b = kaldra_numpy.from_array(y)  # a vecd of 200
 assert isinstance(A, kaldra.matd) and isinstance(b, kaldra.vecd)
 
 # ls overwrites A with its QR factorization and the first 3 elements of b with the coefficients.

@@ -1,4 +1,5 @@
 """The main job of kaldra in a few lines: containers, views and in-place BLAS operations."""
+
 import kaldra
 
 # A 2 x 3 matrix, a vector of 3 and a vector of 2, all zero on creation.

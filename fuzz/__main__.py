@@ -23,13 +23,22 @@ def main(argv=None) -> int:
         from .hostile import HostileRunner, clongdouble_arrays_refused, release_is_sound
 
         make_runner = HostileRunner
-        print("fuzz: hostile moves; releases of asarray bases "
-              + ("included" if release_is_sound() else "left out (in this build a release frees the storage)")
-              + "; 0-d clongdouble arrays as scalars "
-              + ("included" if clongdouble_arrays_refused() else "left out (this build takes them as real numbers)"),
-              flush=True)
-    totals = {"steps": 0, "calls": 0, "refused": 0, "unchecked": 0, "threshold": 0, "deficient accepted": 0,
-              "hostile": 0}
+        print(
+            "fuzz: hostile moves; releases of asarray bases "
+            + ("included" if release_is_sound() else "left out (in this build a release frees the storage)")
+            + "; 0-d clongdouble arrays as scalars "
+            + ("included" if clongdouble_arrays_refused() else "left out (this build takes them as real numbers)"),
+            flush=True,
+        )
+    totals = {
+        "steps": 0,
+        "calls": 0,
+        "refused": 0,
+        "unchecked": 0,
+        "threshold": 0,
+        "deficient accepted": 0,
+        "hostile": 0,
+    }
     started = time.monotonic()
     programs = 0
     next_report = 0
@@ -46,15 +55,19 @@ def main(argv=None) -> int:
             totals[key] += runner.stats.get(key, 0)
         programs += 1
         if totals["steps"] >= next_report:
-            print(f"fuzz: {totals['steps']} steps, {totals['calls']} operation calls, "
-                  f"{time.monotonic() - started:.0f} s", flush=True)
+            print(
+                f"fuzz: {totals['steps']} steps, {totals['calls']} operation calls, {time.monotonic() - started:.0f} s",
+                flush=True,
+            )
             next_report += max(args.ops // 10, 1)
     hostile = f", {totals['hostile']} of the steps hostile moves" if args.hostile else ""
-    print(f"fuzz: seed {args.seed}: {totals['steps']} steps in {programs} programs, {totals['calls']} operation "
-          f"calls ({totals['refused']} refused as expected, {totals['unchecked']} ls results not compared for "
-          f"a non-finite input; ls at the rank threshold: {totals['threshold']}, exactly rank deficient "
-          f"but accepted: {totals['deficient accepted']}{hostile}), no difference, "
-          f"{time.monotonic() - started:.0f} s")
+    print(
+        f"fuzz: seed {args.seed}: {totals['steps']} steps in {programs} programs, {totals['calls']} operation "
+        f"calls ({totals['refused']} refused as expected, {totals['unchecked']} ls results not compared for "
+        f"a non-finite input; ls at the rank threshold: {totals['threshold']}, exactly rank deficient "
+        f"but accepted: {totals['deficient accepted']}{hostile}), no difference, "
+        f"{time.monotonic() - started:.0f} s"
+    )
     return 0
 
 

@@ -254,8 +254,9 @@ def release_is_sound() -> bool:
         if kaldra_numpy is None:
             _release_sound = False
         else:
-            probe = subprocess.run([sys.executable, "-c", textwrap.dedent(RELEASE_PROBE)],
-                                   capture_output=True, text=True, timeout=120)
+            probe = subprocess.run(
+                [sys.executable, "-c", textwrap.dedent(RELEASE_PROBE)], capture_output=True, text=True, timeout=120
+            )
             _release_sound = probe.returncode == 0 and probe.stdout.strip() == "sound"
     return _release_sound
 
@@ -465,8 +466,12 @@ class HostileRunner(Runner):
             self.initialise(box, dims)
             return (lambda: init(obj, *dims)), [box], f"init {dims}"
         if roll < 60:
-            pairs = [(x, y) for x in self.pool for y in self.pool if x.letter == y.letter
-                     and x.storage is not y.storage and y.numel >= x.numel]
+            pairs = [
+                (x, y)
+                for x in self.pool
+                for y in self.pool
+                if x.letter == y.letter and x.storage is not y.storage and y.numel >= x.numel
+            ]
             if pairs:
                 x, y = ch.pick(pairs)
                 xv, yv = x.values().copy(), y.values()[: x.numel].copy()
@@ -484,6 +489,7 @@ class HostileRunner(Runner):
 
             def drop():
                 pool[:] = [b for b in pool if id(b) != target]
+
             return drop, [], "drop a container"
         if roll < 88 and self.pool:
             obj = ch.pick(self.pool).obj
@@ -497,6 +503,7 @@ class HostileRunner(Runner):
                 except TypeError:
                     return
                 self.fail(f"__class__ of a {type(obj).__name__} rebound to {target.__name__} inside a conversion")
+
             return rebind, [], "rebind"
         if self.kept and self.release:
             k = ch.pick(self.kept)
@@ -511,8 +518,9 @@ class HostileRunner(Runner):
         letter = ch.pick(LETTERS)
         boxes = self.operands(op, letter)
         nscalars = {"scale": 1, "axpy": 1, "gemv": 2, "gemm": 2, "setitem": 1}[op]
-        scalars = [float(draw_real(ch)) if letter not in COMPLEX else complex(draw_value(ch, letter))
-                   for _ in range(nscalars)]
+        scalars = [
+            float(draw_real(ch)) if letter not in COMPLEX else complex(draw_value(ch, letter)) for _ in range(nscalars)
+        ]
         slot = ch.int(0, nscalars - 1)
         roll = ch.int(0, 99)
         hostile = error = None
@@ -644,6 +652,7 @@ class HostileRunner(Runner):
                 if elements >= 2**64:
                     return Expected(OverflowError)
                 return Expected(MemoryError) if elements >= 2**40 else None
+
             exp = expect(fits)
             try:
                 obj = cls(kind, letter)(value) if kind == "vec" else cls(kind, letter)(value, other)
@@ -714,6 +723,7 @@ class HostileRunner(Runner):
 
             def ok():
                 return Expected(RuntimeError) if ii >= rows or jj >= cols else None
+
             pos = None if i is None else ii + jj * rows
         else:
             index = value
@@ -750,9 +760,26 @@ class HostileRunner(Runner):
         if box is None:
             return self.create()
         self.stats["calls"] += 1
-        index = ch.pick([[0, 0], np.array([0, 0]), b"\x00\x00", bytearray(2), range(2), (0,), (0, 0, 0),
-                         "ab", [0], np.zeros(2, np.intp), (np.array([0]), 0), ((0, 0), 0), {0: 0}, 0,
-                         np.int64(0), HostileIndex(0)])
+        index = ch.pick(
+            [
+                [0, 0],
+                np.array([0, 0]),
+                b"\x00\x00",
+                bytearray(2),
+                range(2),
+                (0,),
+                (0, 0, 0),
+                "ab",
+                [0],
+                np.zeros(2, np.intp),
+                (np.array([0]), 0),
+                ((0, 0), 0),
+                {0: 0},
+                0,
+                np.int64(0),
+                HostileIndex(0),
+            ]
+        )
         self.note(f"matrix index {index!r}")
         before = self.snapshot()
         try:
@@ -793,9 +820,16 @@ class HostileRunner(Runner):
         box = ch.pick(self.pool)
         obj = box.obj
         old = type(obj)
-        target = ch.pick([cls(ch.pick(["vec", "view", "mat"]), ch.pick(LETTERS)),
-                          subclass(cls(ch.pick(["vec", "view", "mat"]), ch.pick(LETTERS)), ch.pick(["plain", "noisy"])),
-                          subclass(registered(old), ch.pick(["plain", "noisy"])), registered(old), Plain, int])
+        target = ch.pick(
+            [
+                cls(ch.pick(["vec", "view", "mat"]), ch.pick(LETTERS)),
+                subclass(cls(ch.pick(["vec", "view", "mat"]), ch.pick(LETTERS)), ch.pick(["plain", "noisy"])),
+                subclass(registered(old), ch.pick(["plain", "noisy"])),
+                registered(old),
+                Plain,
+                int,
+            ]
+        )
         self.stats["calls"] += 1
         self.note(f"rebind {old.__name__} to {target.__name__}")
         before = self.snapshot()
@@ -942,20 +976,48 @@ def numpy_scalar(ch):
 
 def foreign_index(ch):
     """A size or index as a caller might pass it, of any type."""
-    return ch.pick([
-        lambda: ch.int(0, 6), lambda: True, lambda: ch.pick(INT_NUMPY)(ch.int(0, 6)), lambda: np.bool_(True),
-        lambda: ch.pick(REAL_NUMPY)(ch.int(0, 6)), lambda: ch.pick(COMPLEX_NUMPY)(1), lambda: float(ch.int(0, 6)),
-        lambda: Decimal(ch.int(0, 6)), lambda: Fraction(ch.int(0, 12), 2), lambda: -ch.int(1, 3), lambda: 2**64,
-        lambda: 2**64 + ch.int(0, 5), lambda: 2**200, lambda: 2**62, lambda: 2**64 - 1, lambda: HostileIndex(ch.int(0, 6)),
-        lambda: HostileIndex(-1), lambda: HostileIndex(2**70), lambda: "1", lambda: None, lambda: b"\x01",
-        lambda: [1], lambda: np.array(ch.int(0, 3)), lambda: Plain(),
-    ])()
+    return ch.pick(
+        [
+            lambda: ch.int(0, 6),
+            lambda: True,
+            lambda: ch.pick(INT_NUMPY)(ch.int(0, 6)),
+            lambda: np.bool_(True),
+            lambda: ch.pick(REAL_NUMPY)(ch.int(0, 6)),
+            lambda: ch.pick(COMPLEX_NUMPY)(1),
+            lambda: float(ch.int(0, 6)),
+            lambda: Decimal(ch.int(0, 6)),
+            lambda: Fraction(ch.int(0, 12), 2),
+            lambda: -ch.int(1, 3),
+            lambda: 2**64,
+            lambda: 2**64 + ch.int(0, 5),
+            lambda: 2**200,
+            lambda: 2**62,
+            lambda: 2**64 - 1,
+            lambda: HostileIndex(ch.int(0, 6)),
+            lambda: HostileIndex(-1),
+            lambda: HostileIndex(2**70),
+            lambda: "1",
+            lambda: None,
+            lambda: b"\x01",
+            lambda: [1],
+            lambda: np.array(ch.int(0, 3)),
+            lambda: Plain(),
+        ]
+    )()
 
 
 MOVES = [
-    HostileRunner.scalar_move, HostileRunner.scalar_move, HostileRunner.scalar_move,
-    HostileRunner.index_move, HostileRunner.index_move, HostileRunner.matrix_index_move,
-    HostileRunner.pickle_move, HostileRunner.rebind_move, HostileRunner.init_move,
-    HostileRunner.uninitialised_move, HostileRunner.message_move,
-    HostileRunner.array_move, HostileRunner.array_move,
+    HostileRunner.scalar_move,
+    HostileRunner.scalar_move,
+    HostileRunner.scalar_move,
+    HostileRunner.index_move,
+    HostileRunner.index_move,
+    HostileRunner.matrix_index_move,
+    HostileRunner.pickle_move,
+    HostileRunner.rebind_move,
+    HostileRunner.init_move,
+    HostileRunner.uninitialised_move,
+    HostileRunner.message_move,
+    HostileRunner.array_move,
+    HostileRunner.array_move,
 ]

@@ -77,8 +77,10 @@ def main(argv=None) -> int:
         cycle(rng, survivors, i)
     survivors.clear()
     growth = resident_kib() - start
-    print(f"lifetimes: {args.cycles} create/slice/delete cycles after {args.warmup} warm-up cycles: "
-          f"resident memory {start} KiB -> {start + growth} KiB, growth {growth} KiB")
+    print(
+        f"lifetimes: {args.cycles} create/slice/delete cycles after {args.warmup} warm-up cycles: "
+        f"resident memory {start} KiB -> {start + growth} KiB, growth {growth} KiB"
+    )
     return 0 if growth < args.limit_kib else 1
 
 

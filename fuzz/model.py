@@ -258,8 +258,10 @@ def gemv_message(kind, *numbers):
 
 
 def gemm_message(first, d1, v1, second, d2, v2):
-    return (f"In gemm expression Y = aAX + bY, matrix {first} dimension {d1}: {v1}, "
-            f"doesn't match matrix {second} dimension {d2}: {v2}")
+    return (
+        f"In gemm expression Y = aAX + bY, matrix {first} dimension {d1}: {v1}, "
+        f"doesn't match matrix {second} dimension {d2}: {v2}"
+    )
 
 
 def wide(a, letter):
@@ -420,8 +422,15 @@ class Model:
             # a*(sum) and sum(a*terms) differ for an infinite a; a NaN a gives NaN either way.
             contaminated = contaminated | bool(term and np.isinf(a))
         loose = contaminated | (nonfinite(Yv) & (b != 0)) if letter in COMPLEX else contaminated
-        return [Write(yr, exp.ravel(order="F"), bound.ravel(order="F") if np.ndim(bound) else bound,
-                      8 * (k + 3) * EPS[letter], loose=loose.ravel(order="F"))]
+        return [
+            Write(
+                yr,
+                exp.ravel(order="F"),
+                bound.ravel(order="F") if np.ndim(bound) else bound,
+                8 * (k + 3) * EPS[letter],
+                loose=loose.ravel(order="F"),
+            )
+        ]
 
 
 # --------------------------------------------------------------------------------------------------
@@ -489,7 +498,9 @@ class Runner:
         if kind == "vec":
             box = self.new_vector(letter, n)
         elif kind == "mat":
-            box = self.new_matrix(letter, n, ch.pick([1, 1, 1, 2, 0])) if n else self.new_matrix(letter, 0, ch.int(0, 2))
+            box = (
+                self.new_matrix(letter, n, ch.pick([1, 1, 1, 2, 0])) if n else self.new_matrix(letter, 0, ch.int(0, 2))
+            )
         else:
             before, after = ch.int(0, 3), ch.int(0, 3)
             base = self.new_vector(letter, before + n + after)
@@ -542,7 +553,8 @@ class Runner:
         if w.exact:
             if letter in COMPLEX:
                 same = ((got.real == exp.real) | (np.isnan(got.real) & np.isnan(exp.real))) & (
-                    (got.imag == exp.imag) | (np.isnan(got.imag) & np.isnan(exp.imag)))
+                    (got.imag == exp.imag) | (np.isnan(got.imag) & np.isnan(exp.imag))
+                )
             else:
                 same = (got == exp) | (np.isnan(got) & np.isnan(exp))
             if not same.all():
@@ -655,11 +667,17 @@ class Runner:
             i, j = ch.int(0, rows + 1), ch.int(0, cols + 1)
             loc = i + j * rows
             if loc >= box.numel:
-                expected = Expected(RuntimeError, f"requested array index {loc}exceeds max number of elements {box.numel}")
+                expected = Expected(
+                    RuntimeError, f"requested array index {loc}exceeds max number of elements {box.numel}"
+                )
             elif i >= rows:
-                expected = Expected(RuntimeError, f"index for dimension 0{i}exceeds max number of elements for that dimension {rows}")
+                expected = Expected(
+                    RuntimeError, f"index for dimension 0{i}exceeds max number of elements for that dimension {rows}"
+                )
             elif j >= cols:
-                expected = Expected(RuntimeError, f"index for dimension 1{j}exceeds max number of elements for that dimension {cols}")
+                expected = Expected(
+                    RuntimeError, f"index for dimension 1{j}exceeds max number of elements for that dimension {cols}"
+                )
             else:
                 expected = None
             index, pos = (i, j), loc
@@ -691,8 +709,10 @@ class Runner:
                 try:
                     text = repr(box.obj)
                 except RuntimeError as exc:  # a matrix with rows but no columns has no element to show
-                    if not (box.kind == "mat" and box.shape[0] and not box.shape[1]) or \
-                            str(exc) != "requested array index 0exceeds max number of elements 0":
+                    if (
+                        not (box.kind == "mat" and box.shape[0] and not box.shape[1])
+                        or str(exc) != "requested array index 0exceeds max number of elements 0"
+                    ):
                         self.fail(f"repr raised {exc!r}")
                 else:
                     if not text.endswith("\n"):
@@ -753,8 +773,7 @@ class Runner:
             if n is not None and ch.chance(65):
                 return self.fresh(want, n, "mat" if kinds == ("mat",) else None)
             box = self.pick_box(want, kinds, at_least)
-            return box or self.fresh(want, n if n is not None else ch.int(0, 6),
-                                     "mat" if kinds == ("mat",) else None)
+            return box or self.fresh(want, n if n is not None else ch.int(0, 6), "mat" if kinds == ("mat",) else None)
 
         if op == "scale":
             boxes, scalars = [any_box()], [draw_scalar(ch, letter)]
@@ -876,15 +895,20 @@ class Runner:
                 vals = [b.obj[i % rows, i // rows] for i in range(n)] if rows else []
             else:
                 vals = [b.obj[i] for i in range(n)]
-            if not np.array_equal(bits(np.array(vals, dtype=DTYPES[b.letter]), b.letter), bits(b.values()[:n], b.letter)):
+            if not np.array_equal(
+                bits(np.array(vals, dtype=DTYPES[b.letter]), b.letter), bits(b.values()[:n], b.letter)
+            ):
                 self.fail(f"{desc}: an operand reads differently through its own object")
 
     def expect(self, op, letter, values, boxes):
         if op == "ls":  # only the refusals reach this path; valid calls go through ls_prepared
             A, x = boxes
             m, n = A.shape
-            raise Expected(RuntimeError, f"In ls, vector x has {x.numel} elements, fewer than the "
-                           f"{max(m, n)} that matrix A of size ({m}, {n}) requires")
+            raise Expected(
+                RuntimeError,
+                f"In ls, vector x has {x.numel} elements, fewer than the "
+                f"{max(m, n)} that matrix A of size ({m}, {n}) requires",
+            )
         if op == "scale":
             return Model.scale(letter, values[0], boxes[0]), None
         if op in ("sum", "axpy"):
@@ -982,8 +1006,10 @@ class Runner:
         self.stats["calls"] += 1
         before = self.snapshot()
         if x.numel < k:
-            expected = Expected(RuntimeError, f"In ls, vector x has {x.numel} elements, fewer than the {k} "
-                                f"that matrix A of size ({m}, {n}) requires")
+            expected = Expected(
+                RuntimeError,
+                f"In ls, vector x has {x.numel} elements, fewer than the {k} that matrix A of size ({m}, {n}) requires",
+            )
             try:
                 kaldra.ls(A.obj, x.obj)
             except Exception as exc:  # noqa: BLE001
@@ -1055,13 +1081,17 @@ class Runner:
             if outcome is None:
                 self.fail(f"{desc}: unexpected {msg!r}")
             if outcome in ("small", "either"):
-                got = re.fullmatch(re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
-                                   r"factor is (\S+), below the precision " + re.escape(precision) +
-                                   " of its element type", msg)
+                got = re.fullmatch(
+                    re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
+                    r"factor is (\S+), below the precision " + re.escape(precision) + " of its element type",
+                    msg,
+                )
                 # the estimate lies at or above the exact value, and close to it for factors this small;
                 # printed with 3 digits, an estimate just below the precision may show as equal to it
-                if not got or not (float(got.group(1)) <= float(precision) and
-                                   rcond * 0.994 <= float(got.group(1)) <= THRESHOLD_BAND * rcond):
+                if not got or not (
+                    float(got.group(1)) <= float(precision)
+                    and rcond * 0.994 <= float(got.group(1)) <= THRESHOLD_BAND * rcond
+                ):
                     self.fail(f"{desc}: message {msg!r}, exact reciprocal condition number {rcond:.3g}")
             elif msg != outcome:
                 self.fail(f"{desc}: message {msg!r}, expected {outcome!r}")

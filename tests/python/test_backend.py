@@ -51,8 +51,9 @@ print(json.dumps({"maps": sorted({line.split()[-1] for line in open("/proc/self/
 
 def run_probe(code):
     environment = {k: v for k, v in os.environ.items() if k not in ("OPENBLAS_NUM_THREADS", "OMP_NUM_THREADS")}
-    result = subprocess.run([sys.executable, "-c", code], capture_output=True, text=True, timeout=120,
-                            env=environment, cwd=SITE.anchor)
+    result = subprocess.run(
+        [sys.executable, "-c", code], capture_output=True, text=True, timeout=120, env=environment, cwd=SITE.anchor
+    )
     assert result.returncode == 0, result.stderr
     outcome = json.loads(result.stdout)
     outcome["blas"] = [path for path in outcome["maps"] if BLAS_LIKE.search(pathlib.Path(path).name)]

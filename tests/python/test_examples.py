@@ -1,4 +1,5 @@
 """The example scripts of examples/ run to the end, with warnings as errors."""
+
 import pathlib
 import subprocess
 import sys
@@ -14,7 +15,8 @@ def test_examples_are_found():
 
 @pytest.mark.parametrize("script", EXAMPLES, ids=lambda p: p.name)
 def test_example_runs(script, tmp_path):
-    result = subprocess.run([sys.executable, "-W", "error", str(script)], capture_output=True, text=True,
-                            timeout=300, cwd=tmp_path)
+    result = subprocess.run(
+        [sys.executable, "-W", "error", str(script)], capture_output=True, text=True, timeout=300, cwd=tmp_path
+    )
     assert result.returncode == 0, result.stdout + result.stderr
     assert result.stdout.strip()

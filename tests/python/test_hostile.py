@@ -1,6 +1,7 @@
 """Hostile Python at the boundary: pickling, __class__ rebinding, re-entrant and raising conversions,
 foreign scalars and sizes, and error messages about huge containers. Each call is refused cleanly or
 works soundly, and a refused call changes nothing."""
+
 import copy
 import pickle
 import subprocess
@@ -161,7 +162,10 @@ CALLS = {
     "axpy": lambda s, x, letter: (kaldra.axpy, (s, x, make("vec" + letter))),
     "gemv": lambda s, x, letter: (kaldra.gemv, (s, 1.0, make("mat" + letter), x, make("vec" + letter))),
     "gemv-b": lambda s, x, letter: (kaldra.gemv, (1.0, s, make("mat" + letter), x, make("vec" + letter))),
-    "gemm": lambda s, x, letter: (kaldra.gemm, (s, 1.0, make("mat" + letter), make("mat" + letter), make("mat" + letter))),
+    "gemm": lambda s, x, letter: (
+        kaldra.gemm,
+        (s, 1.0, make("mat" + letter), make("mat" + letter), make("mat" + letter)),
+    ),
     "setitem": lambda s, x, letter: (x.__setitem__, (0, s)),
 }
 
@@ -315,9 +319,7 @@ def test_index_objects_and_numpy_integers_are_indices():
     assert v[np.int64(1) : Counting(3)].numel() == 2
 
 
-@pytest.mark.parametrize(
-    "index", [[1, 1], np.array([0, 1]), b"\x00\x01", range(2), (1,), (1, 1, 1), "ab"], ids=repr
-)
+@pytest.mark.parametrize("index", [[1, 1], np.array([0, 1]), b"\x00\x01", range(2), (1,), (1, 1, 1), "ab"], ids=repr)
 def test_a_matrix_index_is_a_tuple_of_two(index):
     m = make("matd")
     before = contents(m)

@@ -6,6 +6,7 @@ method, enters through its call slot: the same conversions, then the library's d
 here is made both ways on equal objects and compared: result, identity, exception and message, and what
 the containers hold afterwards. Reference counts stay balanced over a million calls of each.
 """
+
 import sys
 from decimal import Decimal
 
@@ -56,27 +57,72 @@ class HasIndex:
 
 # Method calls as (method name, arguments after self) per kind; values and indices of every sort.
 VECTOR_CALLS = [
-    ("__getitem__", (1,)), ("__getitem__", (3,)), ("__getitem__", (4,)), ("__getitem__", (-1,)),
-    ("__getitem__", (1.0,)), ("__getitem__", (True,)), ("__getitem__", (HasIndex(),)),
-    ("__getitem__", (np.int64(2),)), ("__getitem__", (np.float32(1.0),)), ("__getitem__", (2**64,)),
-    ("__getitem__", (slice(1, 3),)), ("__getitem__", (slice(None, None),)), ("__getitem__", (slice(3, 1),)),
-    ("__getitem__", (slice(-2, None),)), ("__getitem__", (slice(None, None, 2),)),
-    ("__getitem__", (slice(None, None, -1),)), ("__getitem__", (slice(0, 2, 0),)),
-    ("__getitem__", (slice(HasIndex(), 3),)), ("__getitem__", (slice(1.0, 2),)), ("__getitem__", (None,)),
-    ("__setitem__", (0, 2.5)), ("__setitem__", (3, -1)), ("__setitem__", (4, 1.0)), ("__setitem__", (-1, 1.0)),
-    ("__setitem__", (1, True)), ("__setitem__", (1, Decimal("0.5"))), ("__setitem__", (1, np.float32(0.25))),
-    ("__setitem__", (1, 1 + 2j)), ("__setitem__", (1, np.complex64(1 + 2j))), ("__setitem__", (1, "1")),
-    ("__setitem__", (1, None)), ("__setitem__", (slice(0, 1), 1.0)), ("__setitem__", (1.5, 1.0)),
-    ("numel", ()), ("numel", (1,)), ("dim", (0,)), ("dim", (1,)), ("dim", (-1,)), ("dim", (0.0,)), ("dim", ()),
+    ("__getitem__", (1,)),
+    ("__getitem__", (3,)),
+    ("__getitem__", (4,)),
+    ("__getitem__", (-1,)),
+    ("__getitem__", (1.0,)),
+    ("__getitem__", (True,)),
+    ("__getitem__", (HasIndex(),)),
+    ("__getitem__", (np.int64(2),)),
+    ("__getitem__", (np.float32(1.0),)),
+    ("__getitem__", (2**64,)),
+    ("__getitem__", (slice(1, 3),)),
+    ("__getitem__", (slice(None, None),)),
+    ("__getitem__", (slice(3, 1),)),
+    ("__getitem__", (slice(-2, None),)),
+    ("__getitem__", (slice(None, None, 2),)),
+    ("__getitem__", (slice(None, None, -1),)),
+    ("__getitem__", (slice(0, 2, 0),)),
+    ("__getitem__", (slice(HasIndex(), 3),)),
+    ("__getitem__", (slice(1.0, 2),)),
+    ("__getitem__", (None,)),
+    ("__setitem__", (0, 2.5)),
+    ("__setitem__", (3, -1)),
+    ("__setitem__", (4, 1.0)),
+    ("__setitem__", (-1, 1.0)),
+    ("__setitem__", (1, True)),
+    ("__setitem__", (1, Decimal("0.5"))),
+    ("__setitem__", (1, np.float32(0.25))),
+    ("__setitem__", (1, 1 + 2j)),
+    ("__setitem__", (1, np.complex64(1 + 2j))),
+    ("__setitem__", (1, "1")),
+    ("__setitem__", (1, None)),
+    ("__setitem__", (slice(0, 1), 1.0)),
+    ("__setitem__", (1.5, 1.0)),
+    ("numel", ()),
+    ("numel", (1,)),
+    ("dim", (0,)),
+    ("dim", (1,)),
+    ("dim", (-1,)),
+    ("dim", (0.0,)),
+    ("dim", ()),
 ]
 MATRIX_CALLS = [
-    ("__getitem__", ((1, 2),)), ("__getitem__", ((2, 0),)), ("__getitem__", ((0, 3),)), ("__getitem__", ((5, 5),)),
-    ("__getitem__", ((-1, 0),)), ("__getitem__", ((0.0, 0),)), ("__getitem__", ((np.int64(1), HasIndex()),)),
-    ("__getitem__", ([1, 1],)), ("__getitem__", (np.array([0, 1]),)), ("__getitem__", (b"\x00\x01",)),
-    ("__getitem__", ((1,),)), ("__getitem__", ((1, 1, 1),)), ("__getitem__", (1,)),
-    ("__setitem__", ((1, 2), 4.0)), ("__setitem__", ((1, 2), 4)), ("__setitem__", ((2, 2), 4.0)),
-    ("__setitem__", ((0, 0), 1j)), ("__setitem__", ([0, 0], 1.0)), ("__setitem__", ((0, 0), np.float64(0.5))),
-    ("numel", ()), ("dim", (0,)), ("dim", (1,)), ("dim", (2,)), ("dim", (np.uint8(1),)),
+    ("__getitem__", ((1, 2),)),
+    ("__getitem__", ((2, 0),)),
+    ("__getitem__", ((0, 3),)),
+    ("__getitem__", ((5, 5),)),
+    ("__getitem__", ((-1, 0),)),
+    ("__getitem__", ((0.0, 0),)),
+    ("__getitem__", ((np.int64(1), HasIndex()),)),
+    ("__getitem__", ([1, 1],)),
+    ("__getitem__", (np.array([0, 1]),)),
+    ("__getitem__", (b"\x00\x01",)),
+    ("__getitem__", ((1,),)),
+    ("__getitem__", ((1, 1, 1),)),
+    ("__getitem__", (1,)),
+    ("__setitem__", ((1, 2), 4.0)),
+    ("__setitem__", ((1, 2), 4)),
+    ("__setitem__", ((2, 2), 4.0)),
+    ("__setitem__", ((0, 0), 1j)),
+    ("__setitem__", ([0, 0], 1.0)),
+    ("__setitem__", ((0, 0), np.float64(0.5))),
+    ("numel", ()),
+    ("dim", (0,)),
+    ("dim", (1,)),
+    ("dim", (2,)),
+    ("dim", (np.uint8(1),)),
 ]
 
 
@@ -97,8 +143,10 @@ def both_ways(kind, letter, name, args, variant="exact"):
     if name == "__getitem__" and len(args) == 1:
         front = outcome(lambda: front_obj[args[0]])
     elif name == "__setitem__" and len(args) == 2:
+
         def assign():
             front_obj[args[0]] = args[1]
+
         front = outcome(assign)
     else:
         front = outcome(lambda: method(front_obj, *args))
@@ -142,8 +190,17 @@ def test_method_objects_stay_the_library_objects():
         for kind in ("vec", "view", "mat"):
             cls = getattr(kaldra, kind + letter)
             # (__slotnames__ is the interpreter's own cache, left by any attempt to pickle an instance)
-            assert set(vars(cls)) - {"__slotnames__"} == {"numel", "dim", "__getitem__", "__setitem__", "__repr__", "__init__",
-                                      "__doc__", "__module__", "_pybind11_conduit_v1_"}
+            assert set(vars(cls)) - {"__slotnames__"} == {
+                "numel",
+                "dim",
+                "__getitem__",
+                "__setitem__",
+                "__repr__",
+                "__init__",
+                "__doc__",
+                "__module__",
+                "_pybind11_conduit_v1_",
+            }
             method = vars(cls)["__getitem__"]
             assert type(method).__name__ == "instancemethod"
             assert method.__func__.__doc__.startswith("__getitem__(")

@@ -242,7 +242,9 @@ def method_signatures(klass, name):
 def test_methods_in_registration_order_with_their_signatures(letter, kind):
     klass = getattr(kaldra, kind + letter)
     number = "float" if letter in REAL else "complex"
-    own = [name for name in vars(klass) if not name.startswith("_") or name in ("__getitem__", "__setitem__", "__repr__")]
+    own = [
+        name for name in vars(klass) if not name.startswith("_") or name in ("__getitem__", "__setitem__", "__repr__")
+    ]
     if kind == "mat":
         assert own == MATRIX_METHODS
         index = "Tuple[int, int]"

@@ -1,5 +1,6 @@
 """kaldra_numpy against hostile Python: array bases poked at, containers made by __new__ alone or replaced by a
 callback of the same call, shapes no NumPy array can have, and imports in other interpreters or repeated."""
+
 import copy
 import gc
 import pickle
@@ -93,11 +94,16 @@ def test_storage_class_cannot_be_rebound(storage):
     np.testing.assert_array_equal(a, [1.0, 2.0, 3.0, 4.0])
 
 
-@pytest.mark.parametrize("duplicate", [*(lambda o, p=p: pickle.dumps(o, protocol=p)
-                                         for p in range(pickle.HIGHEST_PROTOCOL + 1)),
-                                       copy.copy, copy.deepcopy, lambda o: o.__reduce__()],
-                         ids=[*(f"pickle{p}" for p in range(pickle.HIGHEST_PROTOCOL + 1)), "copy", "deepcopy",
-                              "reduce"])
+@pytest.mark.parametrize(
+    "duplicate",
+    [
+        *(lambda o, p=p: pickle.dumps(o, protocol=p) for p in range(pickle.HIGHEST_PROTOCOL + 1)),
+        copy.copy,
+        copy.deepcopy,
+        lambda o: o.__reduce__(),
+    ],
+    ids=[*(f"pickle{p}" for p in range(pickle.HIGHEST_PROTOCOL + 1)), "copy", "deepcopy", "reduce"],
+)
 def test_storage_object_is_not_duplicated(storage, duplicate):
     a, obj = storage
     with pytest.raises(TypeError):
@@ -149,8 +155,11 @@ def test_exception_of_a_buffer_callback_goes_through_unchanged(raised):
     target = make("d", "vec")
     source = np.zeros(4).view(CallbackArray)
     source.callback = lambda: (_ for _ in ()).throw(raised("from the callback"))
-    for call in (lambda: kn.assign(target, source), lambda: kn.from_array(source),
-                 lambda: kn.from_array(source, kaldra.vecd)):
+    for call in (
+        lambda: kn.assign(target, source),
+        lambda: kn.from_array(source),
+        lambda: kn.from_array(source, kaldra.vecd),
+    ):
         with pytest.raises(raised, match="^from the callback$"):
             call()
     np.testing.assert_array_equal(flat(target, "d"), [1.0, 2.0, 3.0, 4.0])
@@ -165,6 +174,7 @@ def test_assign_refuses_a_container_whose_class_a_callback_rebound():
             target.__class__ = kaldra.vecs
         except TypeError:
             pass  # rebinding may be refused outright
+
     source.callback = rebind
     try:
         kn.assign(target, source)
@@ -178,12 +188,18 @@ def test_assign_refuses_a_container_whose_class_a_callback_rebound():
 @pytest.mark.parametrize("shape", [(0, 2**64 - 1), (2**62, 0), (0, 2**63), (2**63 - 1, 0)])
 def test_matrix_no_numpy_array_can_hold_is_refused_by_its_shape(letter, shape):
     a = cls(letter, "mat")(*shape)
-    with pytest.raises(ValueError, match=rf"^In asarray, a mat{letter} of shape \({shape[0]}, {shape[1]}\) is too "
-                                         r"large for a NumPy array, whose extents and byte count .* stop at "
-                                         "9223372036854775807$"):
+    with pytest.raises(
+        ValueError,
+        match=rf"^In asarray, a mat{letter} of shape \({shape[0]}, {shape[1]}\) is too "
+        r"large for a NumPy array, whose extents and byte count .* stop at "
+        "9223372036854775807$",
+    ):
         kn.asarray(a)
-    with pytest.raises(ValueError, match=rf"^In assign, the array has shape \(0, 0\) but mat{letter} of shape "
-                                         rf"\({shape[0]}, {shape[1]}\) needs"):
+    with pytest.raises(
+        ValueError,
+        match=rf"^In assign, the array has shape \(0, 0\) but mat{letter} of shape "
+        rf"\({shape[0]}, {shape[1]}\) needs",
+    ):
         kn.assign(a, np.zeros((0, 0), dtype=DTYPES[letter]))
 
 
@@ -199,8 +215,9 @@ def test_largest_empty_matrices_give_empty_arrays_of_their_shape(letter):
 
 
 def run_python(code):
-    result = subprocess.run([sys.executable, "-W", "error", "-c", textwrap.dedent(code)], capture_output=True,
-                            text=True, timeout=120)
+    result = subprocess.run(
+        [sys.executable, "-W", "error", "-c", textwrap.dedent(code)], capture_output=True, text=True, timeout=120
+    )
     assert result.returncode == 0, result.stderr
     return result.stdout.splitlines()
 
@@ -227,8 +244,9 @@ def test_import_in_a_subinterpreter_is_refused_before_and_after_the_main_one():
         kaldra_numpy.assign(x, kaldra_numpy.asarray(kaldra.vecd(2)) + 3.0)
         print(kaldra_numpy.asarray(x).tolist())
         """)
-    refused = ("<class 'ImportError'>: kaldra_numpy can only be imported in the main interpreter, "
-               "not in a subinterpreter")
+    refused = (
+        "<class 'ImportError'>: kaldra_numpy can only be imported in the main interpreter, not in a subinterpreter"
+    )
     assert lines == [refused, refused, refused, "[3.0, 3.0]"]
 
 

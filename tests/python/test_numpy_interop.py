@@ -1,4 +1,5 @@
 """kaldra_numpy: arrays over containers without a copy, copies of arrays into new and existing containers."""
+
 import gc
 import subprocess
 import sys
@@ -113,21 +114,28 @@ def test_view_array_covers_its_range_and_outlives_vector_and_view():
     np.testing.assert_array_equal(b, [1.0, -1.0, 3.0, 4.0, 5.0, 6.0])
 
 
-@pytest.mark.parametrize("make, shape", [
-    (lambda: kaldra.vecd(0), (0,)),
-    (lambda: kaldra.vecd(3)[2:2], (0,)),
-    (lambda: kaldra.matd(0, 3), (0, 3)),
-    (lambda: kaldra.matd(3, 0), (3, 0)),
-])
+@pytest.mark.parametrize(
+    "make, shape",
+    [
+        (lambda: kaldra.vecd(0), (0,)),
+        (lambda: kaldra.vecd(3)[2:2], (0,)),
+        (lambda: kaldra.matd(0, 3), (0, 3)),
+        (lambda: kaldra.matd(3, 0), (3, 0)),
+    ],
+)
 def test_asarray_of_empty_containers(make, shape):
     assert kn.asarray(make()).shape == shape
 
 
-@pytest.mark.parametrize("bad, name", [([1.0, 2.0], "list"), (np.zeros(3), "ndarray"), (None, "NoneType"),
-                                       (kaldra.vecd, "pybind11_type")])
+@pytest.mark.parametrize(
+    "bad, name", [([1.0, 2.0], "list"), (np.zeros(3), "ndarray"), (None, "NoneType"), (kaldra.vecd, "pybind11_type")]
+)
 def test_asarray_refuses_what_is_not_a_container(bad, name):
-    with pytest.raises(TypeError, match=r"^In asarray, expected a kaldra container \(vecs, views, mats, .* or matz\), "
-                                        f"got an object of type {name}$"):
+    with pytest.raises(
+        TypeError,
+        match=r"^In asarray, expected a kaldra container \(vecs, views, mats, .* or matz\), "
+        f"got an object of type {name}$",
+    ):
         kn.asarray(bad)
 
 
@@ -184,9 +192,14 @@ def test_from_array_copies_every_layout(letter):
 
 
 @settings(max_examples=80, deadline=None)
-@given(letter=st.sampled_from(LETTERS), rows=st.integers(0, 150), cols=st.integers(0, 150),
-       row_step=st.sampled_from([1, 2, -1, -3]), col_step=st.sampled_from([1, 2, -1, -3]),
-       order=st.sampled_from("CF"))
+@given(
+    letter=st.sampled_from(LETTERS),
+    rows=st.integers(0, 150),
+    cols=st.integers(0, 150),
+    row_step=st.sampled_from([1, 2, -1, -3]),
+    col_step=st.sampled_from([1, 2, -1, -3]),
+    order=st.sampled_from("CF"),
+)
 def test_any_strides_copy_like_numpy(letter, rows, cols, row_step, col_step, order):
     base = np.asarray(sample(letter, (rows * abs(row_step), cols * abs(col_step))), order=order)
     array = base[::row_step, ::col_step]
@@ -207,19 +220,25 @@ def test_from_array_of_array_from_asarray_is_a_new_storage():
     assert x[0] == 1 - 0.5j
 
 
-@pytest.mark.parametrize("bad, error, message", [
-    ([1.0, 2.0], TypeError, "expected a numpy.ndarray, got an object of type list"),
-    (np.float64(1.0), TypeError, "expected a numpy.ndarray, got an object of type float64"),
-    (np.zeros(3, dtype=np.int64), TypeError,
-     "the array has dtype int64; expected float32, float64, complex64 or complex128 in native byte order"),
-    (np.zeros(3, dtype=np.float16), TypeError, "the array has dtype float16; expected"),
-    (np.zeros(3, dtype=">f8"), TypeError, "the array has dtype >f8; expected"),
-    (np.zeros(3, dtype=object), TypeError, "the array has dtype object; expected"),
-    (np.zeros(3, dtype="datetime64[s]"), TypeError, r"the array has dtype datetime64\[s\]; expected"),
-    (np.zeros(3, dtype=[("a", "f8")]), TypeError, r"the array has dtype \[\('a', '<f8'\)\]; expected"),
-    (np.array(1.0), ValueError, r"the array has 0 dimensions; expected 1 \(for a vector\) or 2 \(for a matrix\)"),
-    (np.zeros((2, 2, 2)), ValueError, "the array has 3 dimensions; expected 1"),
-])
+@pytest.mark.parametrize(
+    "bad, error, message",
+    [
+        ([1.0, 2.0], TypeError, "expected a numpy.ndarray, got an object of type list"),
+        (np.float64(1.0), TypeError, "expected a numpy.ndarray, got an object of type float64"),
+        (
+            np.zeros(3, dtype=np.int64),
+            TypeError,
+            "the array has dtype int64; expected float32, float64, complex64 or complex128 in native byte order",
+        ),
+        (np.zeros(3, dtype=np.float16), TypeError, "the array has dtype float16; expected"),
+        (np.zeros(3, dtype=">f8"), TypeError, "the array has dtype >f8; expected"),
+        (np.zeros(3, dtype=object), TypeError, "the array has dtype object; expected"),
+        (np.zeros(3, dtype="datetime64[s]"), TypeError, r"the array has dtype datetime64\[s\]; expected"),
+        (np.zeros(3, dtype=[("a", "f8")]), TypeError, r"the array has dtype \[\('a', '<f8'\)\]; expected"),
+        (np.array(1.0), ValueError, r"the array has 0 dimensions; expected 1 \(for a vector\) or 2 \(for a matrix\)"),
+        (np.zeros((2, 2, 2)), ValueError, "the array has 3 dimensions; expected 1"),
+    ],
+)
 def test_from_array_refusals(bad, error, message):
     with pytest.raises(error, match="^In from_array, " + message):
         kn.from_array(bad)
@@ -237,8 +256,10 @@ def test_from_array_makes_the_class_asked_for(letter, kind):
         c = kn.from_array(array, target)
         assert type(c) is target, name
         np.testing.assert_array_equal(kn.asarray(c), array, err_msg=name)
-    assert type(kn.from_array(sample(letter, (3, 2))[:, 0] if kind == "vec" else sample(letter, (3, 2)),
-                              cls=None)) is target
+    assert (
+        type(kn.from_array(sample(letter, (3, 2))[:, 0] if kind == "vec" else sample(letter, (3, 2)), cls=None))
+        is target
+    )
 
 
 @pytest.mark.parametrize("letter, kind", VECTOR_AND_MATRIX)
@@ -254,21 +275,39 @@ def test_from_array_makes_a_subclass_without_running_its_init(letter, kind):
     np.testing.assert_array_equal(kn.asarray(c), array)
 
 
-@pytest.mark.parametrize("array, target, error, message", [
-    (np.zeros(3, np.float32), kaldra.vecd, TypeError, "the array has dtype float32 but vecd holds float64 elements"),
-    (np.zeros((2, 2), np.int64), kaldra.matz, TypeError, "the array has dtype int64 but matz holds complex128"),
-    (np.zeros(3, ">f8"), kaldra.vecd, TypeError, "the array has dtype >f8 but vecd holds float64"),
-    (np.zeros(3), kaldra.matd, ValueError, "the array has 1 dimensions but matd needs 2$"),
-    (np.zeros((3, 1), np.complex64), kaldra.vecc, ValueError, "the array has 2 dimensions but vecc needs 1$"),
-    (np.zeros(()), object, TypeError, "expected a kaldra vector or matrix class .* got the class object$"),
-    (np.zeros(3), kaldra.viewd, TypeError, "cls is viewd, a view class: a view shares the storage of another "
-                                           r"container, and from_array makes a new one \(a vecd\)$"),
-    (np.zeros(3), type("Window", (kaldra.viewd,), {}), TypeError, "cls is Window, a view class"),
-    (np.zeros(3), float, TypeError, r"expected a kaldra vector or matrix class \(vecs, mats, vecd, matd, vecc, "
-                                    r"matc, vecz or matz, or a subclass of one\) or None as cls, got the class float$"),
-    (np.zeros(3), "vecd", TypeError, "expected .* or None as cls, got an object of type str$"),
-    ([1.0, 2.0], kaldra.vecd, TypeError, "expected a numpy.ndarray, got an object of type list$"),
-])
+@pytest.mark.parametrize(
+    "array, target, error, message",
+    [
+        (
+            np.zeros(3, np.float32),
+            kaldra.vecd,
+            TypeError,
+            "the array has dtype float32 but vecd holds float64 elements",
+        ),
+        (np.zeros((2, 2), np.int64), kaldra.matz, TypeError, "the array has dtype int64 but matz holds complex128"),
+        (np.zeros(3, ">f8"), kaldra.vecd, TypeError, "the array has dtype >f8 but vecd holds float64"),
+        (np.zeros(3), kaldra.matd, ValueError, "the array has 1 dimensions but matd needs 2$"),
+        (np.zeros((3, 1), np.complex64), kaldra.vecc, ValueError, "the array has 2 dimensions but vecc needs 1$"),
+        (np.zeros(()), object, TypeError, "expected a kaldra vector or matrix class .* got the class object$"),
+        (
+            np.zeros(3),
+            kaldra.viewd,
+            TypeError,
+            "cls is viewd, a view class: a view shares the storage of another "
+            r"container, and from_array makes a new one \(a vecd\)$",
+        ),
+        (np.zeros(3), type("Window", (kaldra.viewd,), {}), TypeError, "cls is Window, a view class"),
+        (
+            np.zeros(3),
+            float,
+            TypeError,
+            r"expected a kaldra vector or matrix class \(vecs, mats, vecd, matd, vecc, "
+            r"matc, vecz or matz, or a subclass of one\) or None as cls, got the class float$",
+        ),
+        (np.zeros(3), "vecd", TypeError, "expected .* or None as cls, got an object of type str$"),
+        ([1.0, 2.0], kaldra.vecd, TypeError, "expected a numpy.ndarray, got an object of type list$"),
+    ],
+)
 def test_from_array_refuses_what_does_not_fit_the_class(array, target, error, message):
     with pytest.raises(error, match="^In from_array, " + message):
         kn.from_array(array, target)
@@ -282,8 +321,13 @@ def test_functions_take_the_keywords_their_documentation_names():
     np.testing.assert_array_equal(read(x), [4.0, 7.0, 8.0])
     assert type(kn.from_array(a=np.zeros((2, 2)), cls=kaldra.matd)) is kaldra.matd
     assert type(kn.from_array(np.zeros(2, np.complex64), cls=kaldra.vecc)) is kaldra.vecc
-    for call in (lambda: kn.asarray(x=x), lambda: kn.assign(x, array=np.zeros(3)), lambda: kn.from_array(array=x),
-                 lambda: kn.from_array(np.zeros(3), kaldra.vecd, cls=kaldra.vecd), kn.asarray):
+    for call in (
+        lambda: kn.asarray(x=x),
+        lambda: kn.assign(x, array=np.zeros(3)),
+        lambda: kn.from_array(array=x),
+        lambda: kn.from_array(np.zeros(3), kaldra.vecd, cls=kaldra.vecd),
+        kn.asarray,
+    ):
         with pytest.raises(TypeError, match="incompatible function arguments"):
             call()
     np.testing.assert_array_equal(read(x), [4.0, 7.0, 8.0])
@@ -308,10 +352,19 @@ class TestAssign:
         np.testing.assert_array_equal(after[3:6], sample(letter, (3,), start=100))
         np.testing.assert_array_equal(np.delete(after, [3, 4, 5]), np.delete(before, [3, 4, 5]))
 
-    @pytest.mark.parametrize("kind, bad_shape", [
-        ("vec", (3,)), ("vec", (5,)), ("vec", (4, 1)), ("view", (5,)), ("view", (1, 4)),
-        ("mat", (3, 2)), ("mat", (6,)), ("mat", (2, 3, 1)),
-    ])
+    @pytest.mark.parametrize(
+        "kind, bad_shape",
+        [
+            ("vec", (3,)),
+            ("vec", (5,)),
+            ("vec", (4, 1)),
+            ("view", (5,)),
+            ("view", (1, 4)),
+            ("mat", (3, 2)),
+            ("mat", (6,)),
+            ("mat", (2, 3, 1)),
+        ],
+    )
     def test_shape_mismatch_changes_nothing(self, letter, kind, bad_shape):
         c = KINDS[kind][0](letter)
         before = read(c)
@@ -369,7 +422,8 @@ def test_kaldra_works_without_numpy_and_kaldra_numpy_says_what_is_missing():
         "    import kaldra_numpy\n"
         "except ImportError as error:\n"
         "    print(error)\n"
-        "assert 'numpy' not in [m for m in sys.modules if sys.modules[m] is not None]\n")
+        "assert 'numpy' not in [m for m in sys.modules if sys.modules[m] is not None]\n"
+    )
     assert result.returncode == 0, result.stderr
     assert "kaldra_numpy needs NumPy" in result.stdout
 
@@ -382,5 +436,6 @@ def test_importing_kaldra_numpy_leaves_kaldra_unchanged():
         "after = {name: (getattr(kaldra, name), getattr(kaldra, name).__doc__) for name in dir(kaldra)}\n"
         "assert before == after, set(before) ^ set(after)\n"
         "assert sorted(kaldra_numpy.__all__ if hasattr(kaldra_numpy, '__all__') else "
-        "[n for n in dir(kaldra_numpy) if not n.startswith('__')]) == ['asarray', 'assign', 'from_array']\n")
+        "[n for n in dir(kaldra_numpy) if not n.startswith('__')]) == ['asarray', 'assign', 'from_array']\n"
+    )
     assert result.returncode == 0, result.stderr

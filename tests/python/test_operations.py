@@ -213,7 +213,12 @@ SHORT_CALLS = {
 
 @pytest.mark.parametrize(
     "operation, letter",
-    [(operation, letter) for operation in SHORT_CALLS for letter in LETTERS if operation != "hdot" or letter in COMPLEX],
+    [
+        (operation, letter)
+        for operation in SHORT_CALLS
+        for letter in LETTERS
+        if operation != "hdot" or letter in COMPLEX
+    ],
 )
 @pytest.mark.parametrize("xkind, ykind", [("vec", "vec"), ("mat", "view"), ("view", "mat")])
 def test_y_shorter_than_x_is_refused(operation, letter, xkind, ykind, rng):
@@ -487,7 +492,9 @@ def test_matrix_vector_shape_mismatch(function, letter, shape, nx, ny, message, 
 
 @pytest.mark.parametrize("function", ["gemv", "matvec"])
 @pytest.mark.parametrize("letter", LETTERS)
-@pytest.mark.parametrize("Akind, xkind, ykind", [("vec", "vec", "vec"), ("view", "mat", "view"), ("view", "vec", "mat")])
+@pytest.mark.parametrize(
+    "Akind, xkind, ykind", [("vec", "vec", "vec"), ("view", "mat", "view"), ("view", "vec", "mat")]
+)
 def test_matrix_vector_product_needs_a_matrix(function, letter, Akind, xkind, ykind, rng):
     A = Operand(letter, Akind, random_values(letter, 4, rng))
     x = Operand(letter, xkind, random_values(letter, 4, rng))
@@ -663,8 +670,13 @@ def test_least_squares_with_too_short_x(letter, kind, m, n, nx, rng):
 @pytest.mark.parametrize("kind", KINDS)
 @pytest.mark.parametrize(
     "A_values, zero",
-    [([[1, 0], [1, 0], [2, 0]], 1), ([[0, 1], [0, 1]], 0), ([[1, 2, 3], [0, 0, 0]], 1),
-     ([[0, 0], [0, 0], [0, 0]], 0), ([[0, 0, 0], [0, 0, 0]], 0)],
+    [
+        ([[1, 0], [1, 0], [2, 0]], 1),
+        ([[0, 1], [0, 1]], 0),
+        ([[1, 2, 3], [0, 0, 0]], 1),
+        ([[0, 0], [0, 0], [0, 0]], 0),
+        ([[0, 0, 0], [0, 0, 0]], 0),
+    ],
     ids=["tall-last-column-zero", "square-first-column-zero", "wide-row-zero", "tall-all-zero", "wide-all-zero"],
 )
 def test_least_squares_with_rank_deficient_matrix(letter, kind, A_values, zero, rng):
@@ -709,18 +721,23 @@ def test_least_squares_refuses_every_matrix_below_full_rank(letter, kind, case, 
         kaldra.ls(A, x.obj)
     message = str(error.value)
     if case == "nearly-dependent":
-        assert message == (NOT_FULL_RANK + "the reciprocal condition number of its triangular factor is 5e-21, "
-                           f"below the precision {PRECISION[letter]} of its element type")
+        assert message == (
+            NOT_FULL_RANK + "the reciprocal condition number of its triangular factor is 5e-21, "
+            f"below the precision {PRECISION[letter]} of its element type"
+        )
     elif case == "all-zero":
         assert message == NOT_FULL_RANK + "diagonal element 0 of its triangular factor is zero"
         assert not flat(A, letter).any()  # the driver leaves an all-zero A as it is
     else:  # rounding decides whether the last diagonal element is exactly zero
         last = min(A.dim(0), A.dim(1)) - 1
-        small = re.fullmatch(re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
-                             r"factor is (\S+), below the precision " + re.escape(PRECISION[letter]) +
-                             " of its element type", message)
+        small = re.fullmatch(
+            re.escape(NOT_FULL_RANK) + r"the reciprocal condition number of its triangular "
+            r"factor is (\S+), below the precision " + re.escape(PRECISION[letter]) + " of its element type",
+            message,
+        )
         assert message == NOT_FULL_RANK + f"diagonal element {last} of its triangular factor is zero" or (
-            small and float(small.group(1)) < float(PRECISION[letter])), message
+            small and float(small.group(1)) < float(PRECISION[letter])
+        ), message
     assert snapshot(x.obj) == before
     assert x.sentinels_intact()
 
@@ -781,8 +798,11 @@ def scaled_exactly(b, values):
 
 @pytest.mark.parametrize("letter", LETTERS)
 @pytest.mark.parametrize("b", [0, 1, -2.5, math.nan])
-@pytest.mark.parametrize("a, inner", [(0, 3), (-0.0, 3), (math.nan, 0), (math.inf, 0), (-math.inf, 0)],
-                         ids=["a=0", "a=-0", "no-inner-a=nan", "no-inner-a=inf", "no-inner-a=-inf"])
+@pytest.mark.parametrize(
+    "a, inner",
+    [(0, 3), (-0.0, 3), (math.nan, 0), (math.inf, 0), (-math.inf, 0)],
+    ids=["a=0", "a=-0", "no-inner-a=nan", "no-inner-a=inf", "no-inner-a=-inf"],
+)
 def test_gemv_and_gemm_without_a_product_term_read_neither_factor(letter, b, a, inner, rng):
     # Real gemm read A and X when a was 0 (a NaN or inf in them gave NaN), and applied a NaN a to the
     # empty sum of an empty inner dimension; the result is b*y for every element type.

@@ -9,8 +9,9 @@ import kaldra
 
 
 @pytest.mark.parametrize("mat", [kaldra.matc, kaldra.matz], ids=lambda c: c.__name__)
-@pytest.mark.parametrize("b", [complex(0, math.nan), complex(-0.0, math.nan), complex(math.nan, 0)],
-                         ids=["0+nanj", "-0+nanj", "nan+0j"])
+@pytest.mark.parametrize(
+    "b", [complex(0, math.nan), complex(-0.0, math.nan), complex(math.nan, 0)], ids=["0+nanj", "-0+nanj", "nan+0j"]
+)
 @pytest.mark.parametrize("m, k, n", [(1, 1, 1), (3, 2, 4), (2, 0, 2)])
 def test_gemm_applies_a_nan_beta_to_y(mat, b, m, k, n):
     # The complex routine took a beta of 0 + NaN i for zero and overwrote Y with A*X, a finite result
@@ -75,5 +76,8 @@ def test_ls_names_the_first_zero_diagonal_element_when_the_factor_also_holds_nan
         x[i] = i + 1.0
     with pytest.raises(RuntimeError) as error:
         kaldra.ls(A, x)
-    assert str(error.value) == "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"
+    assert (
+        str(error.value)
+        == "In ls, matrix A does not have full rank: diagonal element 1 of its triangular factor is zero"
+    )
     assert [x[i] for i in range(4)] == [1, 2, 3, 4]

@@ -1,4 +1,5 @@
 """The type stubs: current with the built modules, installed with their marker, and usable by a type checker."""
+
 import ast
 import pathlib
 import re
@@ -16,8 +17,12 @@ MODULES = {"kaldra": kaldra, "kaldra_numpy": kaldra_numpy}
 
 
 def test_checked_in_stubs_match_the_built_modules():
-    result = subprocess.run([sys.executable, str(ROOT / "scripts" / "generate-stubs"), "--check"],
-                            capture_output=True, text=True, timeout=300)
+    result = subprocess.run(
+        [sys.executable, str(ROOT / "scripts" / "generate-stubs"), "--check"],
+        capture_output=True,
+        text=True,
+        timeout=300,
+    )
     assert result.returncode == 0, "stale stubs:\n" + result.stdout + result.stderr
 
 
@@ -46,22 +51,30 @@ def stub_overloads(name):
 def module_overloads(function):
     """The argument types of each overload (without defaults), in the order the binding lists them in the docstring."""
     signatures = re.findall(rf"^(?:\d+\. )?{function.__name__}\((.*)\) ->", function.__doc__, re.MULTILINE)
-    return [tuple(re.sub(r"^\w+: | = .*$", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
-            for s in signatures]
+    return [
+        tuple(re.sub(r"^\w+: | = .*$", "", arg).replace("kaldra.", "") for arg in re.split(r", (?=\w+: )", s))
+        for s in signatures
+    ]
 
 
 @pytest.mark.parametrize("name", MODULES)
 def test_every_function_with_its_overloads_in_registration_order(name):
     functions = stub_overloads(name)
-    public = {n for n in dir(MODULES[name]) if callable(getattr(MODULES[name], n)) and not n.startswith("_")
-              and not isinstance(getattr(MODULES[name], n), type)}
+    public = {
+        n
+        for n in dir(MODULES[name])
+        if callable(getattr(MODULES[name], n))
+        and not n.startswith("_")
+        and not isinstance(getattr(MODULES[name], n), type)
+    }
     assert set(functions) == public
     for function_name, declarations in functions.items():
         expected = module_overloads(getattr(MODULES[name], function_name))
         signatures = [tuple(a.replace("kaldra.", "") for a in s) for _, s in declarations]
         # Subscripted array types print with a different spacing in the docstring; compare without it.
-        assert [tuple(a.replace(" ", "") for a in s) for s in signatures] == \
-               [tuple(a.replace(" ", "") for a in s) for s in expected], function_name
+        assert [tuple(a.replace(" ", "") for a in s) for s in signatures] == [
+            tuple(a.replace(" ", "") for a in s) for s in expected
+        ], function_name
         assert all(overloaded for overloaded, _ in declarations) == (len(declarations) > 1), function_name
 
 
@@ -78,10 +91,15 @@ def mypy(tmp_path_factory):
     cache = tmp_path_factory.mktemp("mypy-cache")
 
     def run(path):
-        result = subprocess.run([sys.executable, "-m", "mypy", "--strict", "--no-error-summary",
-                                 "--cache-dir", str(cache), str(path)],
-                                capture_output=True, text=True, timeout=600, cwd=path.parent)
+        result = subprocess.run(
+            [sys.executable, "-m", "mypy", "--strict", "--no-error-summary", "--cache-dir", str(cache), str(path)],
+            capture_output=True,
+            text=True,
+            timeout=600,
+            cwd=path.parent,
+        )
         return result.returncode, result.stdout + result.stderr
+
     return run
 
 
@@ -103,8 +121,8 @@ MISUSES = [
     ("kaldra.vecd(2).dim(arg0=0)", 'Unexpected keyword argument "arg0"'),
     ("kaldra.vecd(arg0=2)", 'Unexpected keyword argument "arg0"'),
     ("kaldra_numpy.assign(kaldra.matd(2, 2), kaldra_numpy.asarray(kaldra.vecd(4)))", 'Argument 2 to "assign"'),
-    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", 'has incompatible type'),
-    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", 'has incompatible type'),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", "has incompatible type"),
+    ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", "has incompatible type"),
     ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.viewd)", '"type[viewd]"'),
     ("kaldra_numpy.asarray(a=kaldra.vecd(2))", 'Unexpected keyword argument "a"'),
 ]

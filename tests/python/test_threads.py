@@ -123,7 +123,7 @@ def test_threads_share_views_of_one_vector(fast_switching):
     def worker(k, v):
         total = 0.0
         for i in range(2000):
-            w = v[(i + k) % 32 :][: 16]
+            w = v[(i + k) % 32 :][:16]
             ww = w[1:]
             total += ww[0]
             del w

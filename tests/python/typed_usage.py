@@ -2,6 +2,7 @@
 
 Not a test module: tests/python/test_stubs.py runs mypy --strict over this file and expects no error.
 """
+
 from typing import assert_type
 
 import numpy as np
