@@ -1,8 +1,6 @@
 # Generated from the built module by scripts/generate-stubs; do not edit by hand.
 from __future__ import annotations
-
 import typing
-
 __all__: list[str] = ['axpy', 'copy', 'dot', 'gemm', 'gemv', 'hdot', 'ls', 'matc', 'matd', 'matmul', 'mats', 'matvec', 'matz', 'scale', 'sum', 'swap', 'vecc', 'vecd', 'vecs', 'vecz', 'viewc', 'viewd', 'views', 'viewz']
 class vecs:
     @typing.overload

@@ -1,12 +1,8 @@
 # Generated from the built module by scripts/generate-stubs; do not edit by hand.
 from __future__ import annotations
-
-import typing
-
-import numpy
-
 import kaldra
-
+import numpy
+import typing
 __all__: list[str] = ['asarray', 'assign', 'from_array']
 @typing.overload
 def asarray(c: kaldra.vecs) -> numpy.ndarray[tuple[int], numpy.dtype[numpy.float32]]:
