@@ -85,6 +85,50 @@ def test_every_class_is_declared(name):
     assert declared == {n for n in dir(MODULES[name]) if isinstance(getattr(MODULES[name], n), type)}
 
 
+def stub_declarations(name):
+    """(name, node) for the module, each class and each declaration of a function or method in the stub."""
+    tree = ast.parse((STUBS / f"{name}.pyi").read_text())
+    yield name, tree
+    for node in tree.body:
+        if isinstance(node, ast.ClassDef | ast.FunctionDef):
+            yield node.name, node
+        if isinstance(node, ast.ClassDef):
+            yield from ((f"{node.name}.{item.name}", item) for item in node.body if isinstance(item, ast.FunctionDef))
+
+
+@pytest.mark.parametrize("name", MODULES)
+def test_every_name_in_the_stubs_has_a_docstring(name):
+    assert {where for where, node in stub_declarations(name) if not ast.get_docstring(node)} == set()
+
+
+@pytest.mark.parametrize(
+    ("where", "parameters"),
+    [
+        ("gemv", ["a", "b", "A", "x", "y"]),
+        ("gemm", ["a", "b", "A", "X", "Y"]),
+        ("matvec", ["A", "x", "y"]),
+        ("scale", ["s", "x"]),
+        ("ls", ["A", "x"]),
+        ("hdot", ["x", "y"]),
+        ("vecd.__init__", ["self", "size"]),
+        ("matz.__init__", ["self", "numRows", "numCols"]),
+        ("views.dim", ["self", "idx"]),
+        ("matc.__setitem__", ["self", "idx", "value"]),
+    ],
+)
+def test_kaldra_parameters_are_named_as_the_operations_name_them_and_positional_only(where, parameters):
+    declarations = [node for name, node in stub_declarations("kaldra") if name == where]
+    assert declarations
+    for node in declarations:
+        assert [a.arg for a in node.args.posonlyargs] == parameters
+        assert node.args.args == [] and node.args.kwonlyargs == []
+
+
+def test_a_slice_is_named_for_what_it_is():
+    declarations = [node for name, node in stub_declarations("kaldra") if name == "viewz.__getitem__"]
+    assert [[a.arg for a in node.args.posonlyargs] for node in declarations] == [["self", "idx"], ["self", "slice"]]
+
+
 @pytest.fixture(scope="module")
 def mypy(tmp_path_factory):
     """Runs mypy --strict on a file against the installed stubs; returns (exit code, output)."""
@@ -117,9 +161,11 @@ MISUSES = [
     ("v: kaldra.vecd = kaldra.vecd(4)[1:2]", 'expression has type "viewd"'),
     ("n: int = kaldra.dot(kaldra.vecd(1), kaldra.vecd(1))", 'expression has type "float"'),
     ("kaldra_numpy.asarray([1.0])", 'No overload variant of "asarray"'),
-    ("kaldra.dot(arg0=kaldra.vecd(1), arg1=kaldra.vecd(1))", 'No overload variant of "dot"'),
-    ("kaldra.vecd(2).dim(arg0=0)", 'Unexpected keyword argument "arg0"'),
-    ("kaldra.vecd(arg0=2)", 'Unexpected keyword argument "arg0"'),
+    ("kaldra.dot(x=kaldra.vecd(1), y=kaldra.vecd(1))", 'No overload variant of "dot"'),
+    ("kaldra.scale(2.0, x=kaldra.vecd(1))", 'No overload variant of "scale"'),
+    ("kaldra.vecd(2).dim(idx=0)", 'Unexpected keyword argument "idx"'),
+    ("kaldra.vecd(size=2)", 'Unexpected keyword argument "size"'),
+    ("kaldra.matd(2, numCols=2)", 'Unexpected keyword argument "numCols"'),
     ("kaldra_numpy.assign(kaldra.matd(2, 2), kaldra_numpy.asarray(kaldra.vecd(4)))", 'Argument 2 to "assign"'),
     ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecs(2)), kaldra.vecd)", "has incompatible type"),
     ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", "has incompatible type"),
