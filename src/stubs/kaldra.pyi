@@ -2184,7 +2184,8 @@ def gemm(a: float, b: float, A: mats, X: mats, Y: mats, /) -> mats:
     Matrices only (a vector or view is a TypeError). Refused with RuntimeError before anything is written, at
     the first mismatch in this order: "In gemm expression Y = aAX + bY, matrix A dimension 0: m, doesn't match
     matrix Y dimension 0: r", then matrix X dimension 1 against matrix Y dimension 1, then matrix A dimension 1
-    against matrix X dimension 0. b = 0 overwrites Y whatever it held.
+    against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
+    the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -2198,7 +2199,8 @@ def gemm(a: float, b: float, A: matd, X: matd, Y: matd, /) -> matd:
     Matrices only (a vector or view is a TypeError). Refused with RuntimeError before anything is written, at
     the first mismatch in this order: "In gemm expression Y = aAX + bY, matrix A dimension 0: m, doesn't match
     matrix Y dimension 0: r", then matrix X dimension 1 against matrix Y dimension 1, then matrix A dimension 1
-    against matrix X dimension 0. b = 0 overwrites Y whatever it held.
+    against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
+    the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -2212,7 +2214,8 @@ def gemm(a: complex, b: complex, A: matc, X: matc, Y: matc, /) -> matc:
     Matrices only (a vector or view is a TypeError). Refused with RuntimeError before anything is written, at
     the first mismatch in this order: "In gemm expression Y = aAX + bY, matrix A dimension 0: m, doesn't match
     matrix Y dimension 0: r", then matrix X dimension 1 against matrix Y dimension 1, then matrix A dimension 1
-    against matrix X dimension 0. b = 0 overwrites Y whatever it held.
+    against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
+    the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -2226,7 +2229,8 @@ def gemm(a: complex, b: complex, A: matz, X: matz, Y: matz, /) -> matz:
     Matrices only (a vector or view is a TypeError). Refused with RuntimeError before anything is written, at
     the first mismatch in this order: "In gemm expression Y = aAX + bY, matrix A dimension 0: m, doesn't match
     matrix Y dimension 0: r", then matrix X dimension 1 against matrix Y dimension 1, then matrix A dimension 1
-    against matrix X dimension 0. b = 0 overwrites Y whatever it held.
+    against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
+    the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -2240,7 +2244,9 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2255,7 +2261,9 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2270,7 +2278,9 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2285,7 +2295,9 @@ def gemv(a: float, b: float, A: vecs, x: views, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2300,7 +2312,9 @@ def gemv(a: float, b: float, A: vecs, x: views, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2315,7 +2329,9 @@ def gemv(a: float, b: float, A: vecs, x: views, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2330,7 +2346,9 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2345,7 +2363,9 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2360,7 +2380,9 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2375,7 +2397,9 @@ def gemv(a: float, b: float, A: views, x: vecs, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2390,7 +2414,9 @@ def gemv(a: float, b: float, A: views, x: vecs, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2405,7 +2431,9 @@ def gemv(a: float, b: float, A: views, x: vecs, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2420,7 +2448,9 @@ def gemv(a: float, b: float, A: views, x: views, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2435,7 +2465,9 @@ def gemv(a: float, b: float, A: views, x: views, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2450,7 +2482,9 @@ def gemv(a: float, b: float, A: views, x: views, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2465,7 +2499,9 @@ def gemv(a: float, b: float, A: views, x: mats, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2480,7 +2516,9 @@ def gemv(a: float, b: float, A: views, x: mats, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2495,7 +2533,9 @@ def gemv(a: float, b: float, A: views, x: mats, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2510,7 +2550,9 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2525,7 +2567,9 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2540,7 +2584,9 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2555,7 +2601,9 @@ def gemv(a: float, b: float, A: mats, x: views, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2570,7 +2618,9 @@ def gemv(a: float, b: float, A: mats, x: views, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2585,7 +2635,9 @@ def gemv(a: float, b: float, A: mats, x: views, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2600,7 +2652,9 @@ def gemv(a: float, b: float, A: mats, x: mats, y: vecs, /) -> vecs:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2615,7 +2669,9 @@ def gemv(a: float, b: float, A: mats, x: mats, y: views, /) -> views:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2630,7 +2686,9 @@ def gemv(a: float, b: float, A: mats, x: mats, y: mats, /) -> mats:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2645,7 +2703,9 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2660,7 +2720,9 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2675,7 +2737,9 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2690,7 +2754,9 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2705,7 +2771,9 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2720,7 +2788,9 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2735,7 +2805,9 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2750,7 +2822,9 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2765,7 +2839,9 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2780,7 +2856,9 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2795,7 +2873,9 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2810,7 +2890,9 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2825,7 +2907,9 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2840,7 +2924,9 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2855,7 +2941,9 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2870,7 +2958,9 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2885,7 +2975,9 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2900,7 +2992,9 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2915,7 +3009,9 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2930,7 +3026,9 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2945,7 +3043,9 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2960,7 +3060,9 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2975,7 +3077,9 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -2990,7 +3094,9 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3005,7 +3111,9 @@ def gemv(a: float, b: float, A: matd, x: matd, y: vecd, /) -> vecd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3020,7 +3128,9 @@ def gemv(a: float, b: float, A: matd, x: matd, y: viewd, /) -> viewd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3035,7 +3145,9 @@ def gemv(a: float, b: float, A: matd, x: matd, y: matd, /) -> matd:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3050,7 +3162,9 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3065,7 +3179,9 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3080,7 +3196,9 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3095,7 +3213,9 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3110,7 +3230,9 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3125,7 +3247,9 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3140,7 +3264,9 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3155,7 +3281,9 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3170,7 +3298,9 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3185,7 +3315,9 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3200,7 +3332,9 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3215,7 +3349,9 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3230,7 +3366,9 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3245,7 +3383,9 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3260,7 +3400,9 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3275,7 +3417,9 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3290,7 +3434,9 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3305,7 +3451,9 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3320,7 +3468,9 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3335,7 +3485,9 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3350,7 +3502,9 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3365,7 +3519,9 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3380,7 +3536,9 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3395,7 +3553,9 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3410,7 +3570,9 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: vecc, /) -> vecc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3425,7 +3587,9 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: viewc, /) -> viewc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3440,7 +3604,9 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: matc, /) -> matc:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3455,7 +3621,9 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3470,7 +3638,9 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3485,7 +3655,9 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3500,7 +3672,9 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3515,7 +3689,9 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3530,7 +3706,9 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3545,7 +3723,9 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3560,7 +3740,9 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3575,7 +3757,9 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3590,7 +3774,9 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3605,7 +3791,9 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3620,7 +3808,9 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3635,7 +3825,9 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3650,7 +3842,9 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3665,7 +3859,9 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3680,7 +3876,9 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3695,7 +3893,9 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3710,7 +3910,9 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3725,7 +3927,9 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3740,7 +3944,9 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3755,7 +3961,9 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3770,7 +3978,9 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3785,7 +3995,9 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3800,7 +4012,9 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3815,7 +4029,9 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: vecz, /) -> vecz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3830,7 +4046,9 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: viewz, /) -> viewz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -3845,7 +4063,9 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: matz, /) -> matz:
     A matrix as x or y counts as its first column (its length is its row count). Refused with RuntimeError "In
     gemv expression y = aAx + by, ..." before anything is written: "matrix A dimension 1: n, doesn't match
     vector x dimension 0: k" (checked first), "matrix A dimension 0: m, doesn't match vector y dimension 0: k",
-    and "A must be a matrix" for a vector or view as A. With a = 0 or no columns, A and x are not read; b = 0
+    "A must be a matrix" for a vector or view as A, and "matrix y has m rows but no columns" for a matrix x or y
+    without a first column; also a dimension of A past 2147483647 ("In gemv, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
@@ -4093,14 +4313,15 @@ def ls(A: mats, x: vecs, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4113,14 +4334,15 @@ def ls(A: mats, x: views, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4133,14 +4355,15 @@ def ls(A: mats, x: mats, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4153,14 +4376,15 @@ def ls(A: matd, x: vecd, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4173,14 +4397,15 @@ def ls(A: matd, x: viewd, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4193,14 +4418,15 @@ def ls(A: matd, x: matd, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4213,14 +4439,15 @@ def ls(A: matc, x: vecc, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4233,14 +4460,15 @@ def ls(A: matc, x: viewc, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4253,14 +4481,15 @@ def ls(A: matc, x: matc, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4273,14 +4502,15 @@ def ls(A: matz, x: vecz, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4293,14 +4523,15 @@ def ls(A: matz, x: viewz, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4313,14 +4544,15 @@ def ls(A: matz, x: matz, /) -> None:
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
     x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m])
-    ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization: copy it first
-    if you need it again.
+    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
+    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
+    copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
     A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
     A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"). The other refusals change nothing.
+    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
+    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4331,7 +4563,7 @@ def matmul(A: mats, X: mats, Y: mats, /) -> mats:
     """
     Y <- A @ X + Y: adds the product into Y (Y is not overwritten); returns Y itself.
 
-    Matrices only; the checks and messages of gemm with a = b = 1.
+    Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4342,7 +4574,7 @@ def matmul(A: matd, X: matd, Y: matd, /) -> matd:
     """
     Y <- A @ X + Y: adds the product into Y (Y is not overwritten); returns Y itself.
 
-    Matrices only; the checks and messages of gemm with a = b = 1.
+    Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4353,7 +4585,7 @@ def matmul(A: matc, X: matc, Y: matc, /) -> matc:
     """
     Y <- A @ X + Y: adds the product into Y (Y is not overwritten); returns Y itself.
 
-    Matrices only; the checks and messages of gemm with a = b = 1.
+    Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4364,7 +4596,7 @@ def matmul(A: matz, X: matz, Y: matz, /) -> matz:
     """
     Y <- A @ X + Y: adds the product into Y (Y is not overwritten); returns Y itself.
 
-    Matrices only; the checks and messages of gemm with a = b = 1.
+    Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4375,7 +4607,7 @@ def matvec(A: vecs, x: vecs, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4386,7 +4618,7 @@ def matvec(A: vecs, x: vecs, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4397,7 +4629,7 @@ def matvec(A: vecs, x: vecs, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4408,7 +4640,7 @@ def matvec(A: vecs, x: views, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4419,7 +4651,7 @@ def matvec(A: vecs, x: views, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4430,7 +4662,7 @@ def matvec(A: vecs, x: views, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4441,7 +4673,7 @@ def matvec(A: vecs, x: mats, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4452,7 +4684,7 @@ def matvec(A: vecs, x: mats, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4463,7 +4695,7 @@ def matvec(A: vecs, x: mats, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4474,7 +4706,7 @@ def matvec(A: views, x: vecs, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4485,7 +4717,7 @@ def matvec(A: views, x: vecs, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4496,7 +4728,7 @@ def matvec(A: views, x: vecs, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4507,7 +4739,7 @@ def matvec(A: views, x: views, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4518,7 +4750,7 @@ def matvec(A: views, x: views, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4529,7 +4761,7 @@ def matvec(A: views, x: views, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4540,7 +4772,7 @@ def matvec(A: views, x: mats, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4551,7 +4783,7 @@ def matvec(A: views, x: mats, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4562,7 +4794,7 @@ def matvec(A: views, x: mats, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4573,7 +4805,7 @@ def matvec(A: mats, x: vecs, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4584,7 +4816,7 @@ def matvec(A: mats, x: vecs, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4595,7 +4827,7 @@ def matvec(A: mats, x: vecs, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4606,7 +4838,7 @@ def matvec(A: mats, x: views, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4617,7 +4849,7 @@ def matvec(A: mats, x: views, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4628,7 +4860,7 @@ def matvec(A: mats, x: views, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4639,7 +4871,7 @@ def matvec(A: mats, x: mats, y: vecs, /) -> vecs:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4650,7 +4882,7 @@ def matvec(A: mats, x: mats, y: views, /) -> views:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4661,7 +4893,7 @@ def matvec(A: mats, x: mats, y: mats, /) -> mats:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4672,7 +4904,7 @@ def matvec(A: vecd, x: vecd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4683,7 +4915,7 @@ def matvec(A: vecd, x: vecd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4694,7 +4926,7 @@ def matvec(A: vecd, x: vecd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4705,7 +4937,7 @@ def matvec(A: vecd, x: viewd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4716,7 +4948,7 @@ def matvec(A: vecd, x: viewd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4727,7 +4959,7 @@ def matvec(A: vecd, x: viewd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4738,7 +4970,7 @@ def matvec(A: vecd, x: matd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4749,7 +4981,7 @@ def matvec(A: vecd, x: matd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4760,7 +4992,7 @@ def matvec(A: vecd, x: matd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4771,7 +5003,7 @@ def matvec(A: viewd, x: vecd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4782,7 +5014,7 @@ def matvec(A: viewd, x: vecd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4793,7 +5025,7 @@ def matvec(A: viewd, x: vecd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4804,7 +5036,7 @@ def matvec(A: viewd, x: viewd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4815,7 +5047,7 @@ def matvec(A: viewd, x: viewd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4826,7 +5058,7 @@ def matvec(A: viewd, x: viewd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4837,7 +5069,7 @@ def matvec(A: viewd, x: matd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4848,7 +5080,7 @@ def matvec(A: viewd, x: matd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4859,7 +5091,7 @@ def matvec(A: viewd, x: matd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4870,7 +5102,7 @@ def matvec(A: matd, x: vecd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4881,7 +5113,7 @@ def matvec(A: matd, x: vecd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4892,7 +5124,7 @@ def matvec(A: matd, x: vecd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4903,7 +5135,7 @@ def matvec(A: matd, x: viewd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4914,7 +5146,7 @@ def matvec(A: matd, x: viewd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4925,7 +5157,7 @@ def matvec(A: matd, x: viewd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4936,7 +5168,7 @@ def matvec(A: matd, x: matd, y: vecd, /) -> vecd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4947,7 +5179,7 @@ def matvec(A: matd, x: matd, y: viewd, /) -> viewd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4958,7 +5190,7 @@ def matvec(A: matd, x: matd, y: matd, /) -> matd:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4969,7 +5201,7 @@ def matvec(A: vecc, x: vecc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4980,7 +5212,7 @@ def matvec(A: vecc, x: vecc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -4991,7 +5223,7 @@ def matvec(A: vecc, x: vecc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5002,7 +5234,7 @@ def matvec(A: vecc, x: viewc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5013,7 +5245,7 @@ def matvec(A: vecc, x: viewc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5024,7 +5256,7 @@ def matvec(A: vecc, x: viewc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5035,7 +5267,7 @@ def matvec(A: vecc, x: matc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5046,7 +5278,7 @@ def matvec(A: vecc, x: matc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5057,7 +5289,7 @@ def matvec(A: vecc, x: matc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5068,7 +5300,7 @@ def matvec(A: viewc, x: vecc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5079,7 +5311,7 @@ def matvec(A: viewc, x: vecc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5090,7 +5322,7 @@ def matvec(A: viewc, x: vecc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5101,7 +5333,7 @@ def matvec(A: viewc, x: viewc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5112,7 +5344,7 @@ def matvec(A: viewc, x: viewc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5123,7 +5355,7 @@ def matvec(A: viewc, x: viewc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5134,7 +5366,7 @@ def matvec(A: viewc, x: matc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5145,7 +5377,7 @@ def matvec(A: viewc, x: matc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5156,7 +5388,7 @@ def matvec(A: viewc, x: matc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5167,7 +5399,7 @@ def matvec(A: matc, x: vecc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5178,7 +5410,7 @@ def matvec(A: matc, x: vecc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5189,7 +5421,7 @@ def matvec(A: matc, x: vecc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5200,7 +5432,7 @@ def matvec(A: matc, x: viewc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5211,7 +5443,7 @@ def matvec(A: matc, x: viewc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5222,7 +5454,7 @@ def matvec(A: matc, x: viewc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5233,7 +5465,7 @@ def matvec(A: matc, x: matc, y: vecc, /) -> vecc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5244,7 +5476,7 @@ def matvec(A: matc, x: matc, y: viewc, /) -> viewc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5255,7 +5487,7 @@ def matvec(A: matc, x: matc, y: matc, /) -> matc:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5266,7 +5498,7 @@ def matvec(A: vecz, x: vecz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5277,7 +5509,7 @@ def matvec(A: vecz, x: vecz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5288,7 +5520,7 @@ def matvec(A: vecz, x: vecz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5299,7 +5531,7 @@ def matvec(A: vecz, x: viewz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5310,7 +5542,7 @@ def matvec(A: vecz, x: viewz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5321,7 +5553,7 @@ def matvec(A: vecz, x: viewz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5332,7 +5564,7 @@ def matvec(A: vecz, x: matz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5343,7 +5575,7 @@ def matvec(A: vecz, x: matz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5354,7 +5586,7 @@ def matvec(A: vecz, x: matz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5365,7 +5597,7 @@ def matvec(A: viewz, x: vecz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5376,7 +5608,7 @@ def matvec(A: viewz, x: vecz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5387,7 +5619,7 @@ def matvec(A: viewz, x: vecz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5398,7 +5630,7 @@ def matvec(A: viewz, x: viewz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5409,7 +5641,7 @@ def matvec(A: viewz, x: viewz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5420,7 +5652,7 @@ def matvec(A: viewz, x: viewz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5431,7 +5663,7 @@ def matvec(A: viewz, x: matz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5442,7 +5674,7 @@ def matvec(A: viewz, x: matz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5453,7 +5685,7 @@ def matvec(A: viewz, x: matz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5464,7 +5696,7 @@ def matvec(A: matz, x: vecz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5475,7 +5707,7 @@ def matvec(A: matz, x: vecz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5486,7 +5718,7 @@ def matvec(A: matz, x: vecz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5497,7 +5729,7 @@ def matvec(A: matz, x: viewz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5508,7 +5740,7 @@ def matvec(A: matz, x: viewz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5519,7 +5751,7 @@ def matvec(A: matz, x: viewz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5530,7 +5762,7 @@ def matvec(A: matz, x: matz, y: vecz, /) -> vecz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5541,7 +5773,7 @@ def matvec(A: matz, x: matz, y: viewz, /) -> viewz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
@@ -5552,7 +5784,7 @@ def matvec(A: matz, x: matz, y: matz, /) -> matz:
     """
     y <- A @ x + y: adds the product into y (y is not overwritten); returns y itself.
 
-    The operands, checks and messages of gemv with a = b = 1.
+    The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
     Arguments go by position only, and all containers of one call have one element type: a call that fits no
     overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
