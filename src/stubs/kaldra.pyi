@@ -66,11 +66,11 @@ class vecs:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -127,11 +127,11 @@ class views:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -180,9 +180,10 @@ class mats:
         """
         A[i, j] = value: writes element (i, j).
 
-        value is a Python number: a float or int, or for a complex matrix also a complex (a complex value for a
-        real matrix is a TypeError); single precision stores it rounded. The index rules are those of A[i, j]:
-        past the end raises kaldra.OutOfRangeError, a negative index is a TypeError.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex matrix also a
+        complex (a complex value for a real matrix is a TypeError); single precision stores it rounded. The
+        index rules are those of A[i, j]: past the end raises kaldra.OutOfRangeError, a negative index is a
+        TypeError.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -247,11 +248,11 @@ class vecd:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -308,11 +309,11 @@ class viewd:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -361,9 +362,10 @@ class matd:
         """
         A[i, j] = value: writes element (i, j).
 
-        value is a Python number: a float or int, or for a complex matrix also a complex (a complex value for a
-        real matrix is a TypeError); single precision stores it rounded. The index rules are those of A[i, j]:
-        past the end raises kaldra.OutOfRangeError, a negative index is a TypeError.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex matrix also a
+        complex (a complex value for a real matrix is a TypeError); single precision stores it rounded. The
+        index rules are those of A[i, j]: past the end raises kaldra.OutOfRangeError, a negative index is a
+        TypeError.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -428,11 +430,11 @@ class vecc:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -489,11 +491,11 @@ class viewc:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -542,9 +544,10 @@ class matc:
         """
         A[i, j] = value: writes element (i, j).
 
-        value is a Python number: a float or int, or for a complex matrix also a complex (a complex value for a
-        real matrix is a TypeError); single precision stores it rounded. The index rules are those of A[i, j]:
-        past the end raises kaldra.OutOfRangeError, a negative index is a TypeError.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex matrix also a
+        complex (a complex value for a real matrix is a TypeError); single precision stores it rounded. The
+        index rules are those of A[i, j]: past the end raises kaldra.OutOfRangeError, a negative index is a
+        TypeError.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -609,11 +612,11 @@ class vecz:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -670,11 +673,11 @@ class viewz:
         """
         x[i] = value: writes element i, which every view over it shares.
 
-        value is a Python number: a float or int, or for a complex vector also a complex (a complex value for a
-        real vector is a TypeError: no imaginary part is dropped); single precision stores it rounded. The index
-        rules are those of x[i]: one past the end raises kaldra.OutOfRangeError "index i exceeds max number of
-        elements n", a negative index is a TypeError. Assigning to a slice (x[1:3] = ...) is a TypeError: use
-        kaldra.copy or kaldra_numpy.assign.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex vector also a
+        complex (a complex value for a real vector is a TypeError: no imaginary part is dropped); single
+        precision stores it rounded. The index rules are those of x[i]: one past the end raises
+        kaldra.OutOfRangeError "index i exceeds max number of elements n", a negative index is a TypeError.
+        Assigning to a slice (x[1:3] = ...) is a TypeError: use kaldra.copy or kaldra_numpy.assign.
         """
     def dim(self, idx: int, /) -> int:
         """
@@ -723,9 +726,10 @@ class matz:
         """
         A[i, j] = value: writes element (i, j).
 
-        value is a Python number: a float or int, or for a complex matrix also a complex (a complex value for a
-        real matrix is a TypeError); single precision stores it rounded. The index rules are those of A[i, j]:
-        past the end raises kaldra.OutOfRangeError, a negative index is a TypeError.
+        value is a real number (a float, an int, a NumPy float or integer, ...), or for a complex matrix also a
+        complex (a complex value for a real matrix is a TypeError); single precision stores it rounded. The
+        index rules are those of A[i, j]: past the end raises kaldra.OutOfRangeError, a negative index is a
+        TypeError.
         """
     def dim(self, idx: int, /) -> int:
         """
