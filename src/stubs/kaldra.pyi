@@ -749,9 +749,7 @@ def axpy(a: float, x: vecs, y: vecs, /) -> vecs:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: vecs, y: views, /) -> views:
@@ -762,9 +760,7 @@ def axpy(a: float, x: vecs, y: views, /) -> views:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: vecs, y: mats, /) -> mats:
@@ -775,9 +771,7 @@ def axpy(a: float, x: vecs, y: mats, /) -> mats:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: views, y: vecs, /) -> vecs:
@@ -788,9 +782,7 @@ def axpy(a: float, x: views, y: vecs, /) -> vecs:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: views, y: views, /) -> views:
@@ -801,9 +793,7 @@ def axpy(a: float, x: views, y: views, /) -> views:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: views, y: mats, /) -> mats:
@@ -814,9 +804,7 @@ def axpy(a: float, x: views, y: mats, /) -> mats:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: mats, y: vecs, /) -> vecs:
@@ -827,9 +815,7 @@ def axpy(a: float, x: mats, y: vecs, /) -> vecs:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: mats, y: views, /) -> views:
@@ -840,9 +826,7 @@ def axpy(a: float, x: mats, y: views, /) -> views:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: mats, y: mats, /) -> mats:
@@ -853,9 +837,7 @@ def axpy(a: float, x: mats, y: mats, /) -> mats:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: vecd, y: vecd, /) -> vecd:
@@ -866,9 +848,7 @@ def axpy(a: float, x: vecd, y: vecd, /) -> vecd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: vecd, y: viewd, /) -> viewd:
@@ -879,9 +859,7 @@ def axpy(a: float, x: vecd, y: viewd, /) -> viewd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: vecd, y: matd, /) -> matd:
@@ -892,9 +870,7 @@ def axpy(a: float, x: vecd, y: matd, /) -> matd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: viewd, y: vecd, /) -> vecd:
@@ -905,9 +881,7 @@ def axpy(a: float, x: viewd, y: vecd, /) -> vecd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: viewd, y: viewd, /) -> viewd:
@@ -918,9 +892,7 @@ def axpy(a: float, x: viewd, y: viewd, /) -> viewd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: viewd, y: matd, /) -> matd:
@@ -931,9 +903,7 @@ def axpy(a: float, x: viewd, y: matd, /) -> matd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: matd, y: vecd, /) -> vecd:
@@ -944,9 +914,7 @@ def axpy(a: float, x: matd, y: vecd, /) -> vecd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: matd, y: viewd, /) -> viewd:
@@ -957,9 +925,7 @@ def axpy(a: float, x: matd, y: viewd, /) -> viewd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: float, x: matd, y: matd, /) -> matd:
@@ -970,9 +936,7 @@ def axpy(a: float, x: matd, y: matd, /) -> matd:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecc, y: vecc, /) -> vecc:
@@ -983,9 +947,7 @@ def axpy(a: complex, x: vecc, y: vecc, /) -> vecc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecc, y: viewc, /) -> viewc:
@@ -996,9 +958,7 @@ def axpy(a: complex, x: vecc, y: viewc, /) -> viewc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecc, y: matc, /) -> matc:
@@ -1009,9 +969,7 @@ def axpy(a: complex, x: vecc, y: matc, /) -> matc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewc, y: vecc, /) -> vecc:
@@ -1022,9 +980,7 @@ def axpy(a: complex, x: viewc, y: vecc, /) -> vecc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewc, y: viewc, /) -> viewc:
@@ -1035,9 +991,7 @@ def axpy(a: complex, x: viewc, y: viewc, /) -> viewc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewc, y: matc, /) -> matc:
@@ -1048,9 +1002,7 @@ def axpy(a: complex, x: viewc, y: matc, /) -> matc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matc, y: vecc, /) -> vecc:
@@ -1061,9 +1013,7 @@ def axpy(a: complex, x: matc, y: vecc, /) -> vecc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matc, y: viewc, /) -> viewc:
@@ -1074,9 +1024,7 @@ def axpy(a: complex, x: matc, y: viewc, /) -> viewc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matc, y: matc, /) -> matc:
@@ -1087,9 +1035,7 @@ def axpy(a: complex, x: matc, y: matc, /) -> matc:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecz, y: vecz, /) -> vecz:
@@ -1100,9 +1046,7 @@ def axpy(a: complex, x: vecz, y: vecz, /) -> vecz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecz, y: viewz, /) -> viewz:
@@ -1113,9 +1057,7 @@ def axpy(a: complex, x: vecz, y: viewz, /) -> viewz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: vecz, y: matz, /) -> matz:
@@ -1126,9 +1068,7 @@ def axpy(a: complex, x: vecz, y: matz, /) -> matz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewz, y: vecz, /) -> vecz:
@@ -1139,9 +1079,7 @@ def axpy(a: complex, x: viewz, y: vecz, /) -> vecz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewz, y: viewz, /) -> viewz:
@@ -1152,9 +1090,7 @@ def axpy(a: complex, x: viewz, y: viewz, /) -> viewz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: viewz, y: matz, /) -> matz:
@@ -1165,9 +1101,7 @@ def axpy(a: complex, x: viewz, y: matz, /) -> matz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matz, y: vecz, /) -> vecz:
@@ -1178,9 +1112,7 @@ def axpy(a: complex, x: matz, y: vecz, /) -> vecz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matz, y: viewz, /) -> viewz:
@@ -1191,9 +1123,7 @@ def axpy(a: complex, x: matz, y: viewz, /) -> viewz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def axpy(a: complex, x: matz, y: matz, /) -> matz:
@@ -1204,9 +1134,7 @@ def axpy(a: complex, x: matz, y: matz, /) -> matz:
     y keeps the rest, a shorter one is refused with RuntimeError "In axpy, vector y has N elements, fewer than
     the M elements of vector x". x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecs, y: vecs, /) -> vecs:
@@ -1218,9 +1146,7 @@ def copy(x: vecs, y: vecs, /) -> vecs:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecs, y: views, /) -> views:
@@ -1232,9 +1158,7 @@ def copy(x: vecs, y: views, /) -> views:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecs, y: mats, /) -> mats:
@@ -1246,9 +1170,7 @@ def copy(x: vecs, y: mats, /) -> mats:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: views, y: vecs, /) -> vecs:
@@ -1260,9 +1182,7 @@ def copy(x: views, y: vecs, /) -> vecs:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: views, y: views, /) -> views:
@@ -1274,9 +1194,7 @@ def copy(x: views, y: views, /) -> views:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: views, y: mats, /) -> mats:
@@ -1288,9 +1206,7 @@ def copy(x: views, y: mats, /) -> mats:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: mats, y: vecs, /) -> vecs:
@@ -1302,9 +1218,7 @@ def copy(x: mats, y: vecs, /) -> vecs:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: mats, y: views, /) -> views:
@@ -1316,9 +1230,7 @@ def copy(x: mats, y: views, /) -> views:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: mats, y: mats, /) -> mats:
@@ -1330,9 +1242,7 @@ def copy(x: mats, y: mats, /) -> mats:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecd, y: vecd, /) -> vecd:
@@ -1344,9 +1254,7 @@ def copy(x: vecd, y: vecd, /) -> vecd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecd, y: viewd, /) -> viewd:
@@ -1358,9 +1266,7 @@ def copy(x: vecd, y: viewd, /) -> viewd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecd, y: matd, /) -> matd:
@@ -1372,9 +1278,7 @@ def copy(x: vecd, y: matd, /) -> matd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewd, y: vecd, /) -> vecd:
@@ -1386,9 +1290,7 @@ def copy(x: viewd, y: vecd, /) -> vecd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewd, y: viewd, /) -> viewd:
@@ -1400,9 +1302,7 @@ def copy(x: viewd, y: viewd, /) -> viewd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewd, y: matd, /) -> matd:
@@ -1414,9 +1314,7 @@ def copy(x: viewd, y: matd, /) -> matd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matd, y: vecd, /) -> vecd:
@@ -1428,9 +1326,7 @@ def copy(x: matd, y: vecd, /) -> vecd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matd, y: viewd, /) -> viewd:
@@ -1442,9 +1338,7 @@ def copy(x: matd, y: viewd, /) -> viewd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matd, y: matd, /) -> matd:
@@ -1456,9 +1350,7 @@ def copy(x: matd, y: matd, /) -> matd:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecc, y: vecc, /) -> vecc:
@@ -1470,9 +1362,7 @@ def copy(x: vecc, y: vecc, /) -> vecc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecc, y: viewc, /) -> viewc:
@@ -1484,9 +1374,7 @@ def copy(x: vecc, y: viewc, /) -> viewc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecc, y: matc, /) -> matc:
@@ -1498,9 +1386,7 @@ def copy(x: vecc, y: matc, /) -> matc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewc, y: vecc, /) -> vecc:
@@ -1512,9 +1398,7 @@ def copy(x: viewc, y: vecc, /) -> vecc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewc, y: viewc, /) -> viewc:
@@ -1526,9 +1410,7 @@ def copy(x: viewc, y: viewc, /) -> viewc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewc, y: matc, /) -> matc:
@@ -1540,9 +1422,7 @@ def copy(x: viewc, y: matc, /) -> matc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matc, y: vecc, /) -> vecc:
@@ -1554,9 +1434,7 @@ def copy(x: matc, y: vecc, /) -> vecc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matc, y: viewc, /) -> viewc:
@@ -1568,9 +1446,7 @@ def copy(x: matc, y: viewc, /) -> viewc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matc, y: matc, /) -> matc:
@@ -1582,9 +1458,7 @@ def copy(x: matc, y: matc, /) -> matc:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecz, y: vecz, /) -> vecz:
@@ -1596,9 +1470,7 @@ def copy(x: vecz, y: vecz, /) -> vecz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecz, y: viewz, /) -> viewz:
@@ -1610,9 +1482,7 @@ def copy(x: vecz, y: viewz, /) -> viewz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: vecz, y: matz, /) -> matz:
@@ -1624,9 +1494,7 @@ def copy(x: vecz, y: matz, /) -> matz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewz, y: vecz, /) -> vecz:
@@ -1638,9 +1506,7 @@ def copy(x: viewz, y: vecz, /) -> vecz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewz, y: viewz, /) -> viewz:
@@ -1652,9 +1518,7 @@ def copy(x: viewz, y: viewz, /) -> viewz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: viewz, y: matz, /) -> matz:
@@ -1666,9 +1530,7 @@ def copy(x: viewz, y: matz, /) -> matz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matz, y: vecz, /) -> vecz:
@@ -1680,9 +1542,7 @@ def copy(x: matz, y: vecz, /) -> vecz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matz, y: viewz, /) -> viewz:
@@ -1694,9 +1554,7 @@ def copy(x: matz, y: viewz, /) -> viewz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def copy(x: matz, y: matz, /) -> matz:
@@ -1708,9 +1566,7 @@ def copy(x: matz, y: matz, /) -> matz:
     fewer than the M elements of vector x". Overlapping runs are read as x was before the call: copy(u[0:4],
     u[1:5]) shifts u by one. This is how a container is copied (the copy module and pickling refuse containers).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecs, y: vecs, /) -> float:
@@ -1721,9 +1577,7 @@ def dot(x: vecs, y: vecs, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecs, y: views, /) -> float:
@@ -1734,9 +1588,7 @@ def dot(x: vecs, y: views, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecs, y: mats, /) -> float:
@@ -1747,9 +1599,7 @@ def dot(x: vecs, y: mats, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: views, y: vecs, /) -> float:
@@ -1760,9 +1610,7 @@ def dot(x: views, y: vecs, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: views, y: views, /) -> float:
@@ -1773,9 +1621,7 @@ def dot(x: views, y: views, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: views, y: mats, /) -> float:
@@ -1786,9 +1632,7 @@ def dot(x: views, y: mats, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: mats, y: vecs, /) -> float:
@@ -1799,9 +1643,7 @@ def dot(x: mats, y: vecs, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: mats, y: views, /) -> float:
@@ -1812,9 +1654,7 @@ def dot(x: mats, y: views, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: mats, y: mats, /) -> float:
@@ -1825,9 +1665,7 @@ def dot(x: mats, y: mats, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecd, y: vecd, /) -> float:
@@ -1838,9 +1676,7 @@ def dot(x: vecd, y: vecd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecd, y: viewd, /) -> float:
@@ -1851,9 +1687,7 @@ def dot(x: vecd, y: viewd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecd, y: matd, /) -> float:
@@ -1864,9 +1698,7 @@ def dot(x: vecd, y: matd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewd, y: vecd, /) -> float:
@@ -1877,9 +1709,7 @@ def dot(x: viewd, y: vecd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewd, y: viewd, /) -> float:
@@ -1890,9 +1720,7 @@ def dot(x: viewd, y: viewd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewd, y: matd, /) -> float:
@@ -1903,9 +1731,7 @@ def dot(x: viewd, y: matd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matd, y: vecd, /) -> float:
@@ -1916,9 +1742,7 @@ def dot(x: matd, y: vecd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matd, y: viewd, /) -> float:
@@ -1929,9 +1753,7 @@ def dot(x: matd, y: viewd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matd, y: matd, /) -> float:
@@ -1942,9 +1764,7 @@ def dot(x: matd, y: matd, /) -> float:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecc, y: vecc, /) -> complex:
@@ -1955,9 +1775,7 @@ def dot(x: vecc, y: vecc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecc, y: viewc, /) -> complex:
@@ -1968,9 +1786,7 @@ def dot(x: vecc, y: viewc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecc, y: matc, /) -> complex:
@@ -1981,9 +1797,7 @@ def dot(x: vecc, y: matc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewc, y: vecc, /) -> complex:
@@ -1994,9 +1808,7 @@ def dot(x: viewc, y: vecc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewc, y: viewc, /) -> complex:
@@ -2007,9 +1819,7 @@ def dot(x: viewc, y: viewc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewc, y: matc, /) -> complex:
@@ -2020,9 +1830,7 @@ def dot(x: viewc, y: matc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matc, y: vecc, /) -> complex:
@@ -2033,9 +1841,7 @@ def dot(x: matc, y: vecc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matc, y: viewc, /) -> complex:
@@ -2046,9 +1852,7 @@ def dot(x: matc, y: viewc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matc, y: matc, /) -> complex:
@@ -2059,9 +1863,7 @@ def dot(x: matc, y: matc, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecz, y: vecz, /) -> complex:
@@ -2072,9 +1874,7 @@ def dot(x: vecz, y: vecz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecz, y: viewz, /) -> complex:
@@ -2085,9 +1885,7 @@ def dot(x: vecz, y: viewz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: vecz, y: matz, /) -> complex:
@@ -2098,9 +1896,7 @@ def dot(x: vecz, y: matz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewz, y: vecz, /) -> complex:
@@ -2111,9 +1907,7 @@ def dot(x: viewz, y: vecz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewz, y: viewz, /) -> complex:
@@ -2124,9 +1918,7 @@ def dot(x: viewz, y: viewz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: viewz, y: matz, /) -> complex:
@@ -2137,9 +1929,7 @@ def dot(x: viewz, y: matz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matz, y: vecz, /) -> complex:
@@ -2150,9 +1940,7 @@ def dot(x: matz, y: vecz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matz, y: viewz, /) -> complex:
@@ -2163,9 +1951,7 @@ def dot(x: matz, y: viewz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def dot(x: matz, y: matz, /) -> complex:
@@ -2176,9 +1962,7 @@ def dot(x: matz, y: matz, /) -> complex:
     elements past x.numel() are not read); a shorter one is refused with RuntimeError "In dot, vector y has N
     elements, fewer than the M elements of vector x". hdot conjugates x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemm(a: float, b: float, A: mats, X: mats, Y: mats, /) -> mats:
@@ -2191,9 +1975,7 @@ def gemm(a: float, b: float, A: mats, X: mats, Y: mats, /) -> mats:
     against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
     the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemm(a: float, b: float, A: matd, X: matd, Y: matd, /) -> matd:
@@ -2206,9 +1988,7 @@ def gemm(a: float, b: float, A: matd, X: matd, Y: matd, /) -> matd:
     against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
     the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemm(a: complex, b: complex, A: matc, X: matc, Y: matc, /) -> matc:
@@ -2221,9 +2001,7 @@ def gemm(a: complex, b: complex, A: matc, X: matc, Y: matc, /) -> matc:
     against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
     the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemm(a: complex, b: complex, A: matz, X: matz, Y: matz, /) -> matz:
@@ -2236,9 +2014,7 @@ def gemm(a: complex, b: complex, A: matz, X: matz, Y: matz, /) -> matz:
     against matrix X dimension 0; also a dimension past 2147483647 ("In gemm, matrix A dimension 0: m exceeds
     the largest dimension BLAS accepts, 2147483647"). b = 0 overwrites Y whatever it held.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: vecs, y: vecs, /) -> vecs:
@@ -2253,9 +2029,7 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: vecs, y: views, /) -> views:
@@ -2270,9 +2044,7 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: vecs, y: mats, /) -> mats:
@@ -2287,9 +2059,7 @@ def gemv(a: float, b: float, A: vecs, x: vecs, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: views, y: vecs, /) -> vecs:
@@ -2304,9 +2074,7 @@ def gemv(a: float, b: float, A: vecs, x: views, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: views, y: views, /) -> views:
@@ -2321,9 +2089,7 @@ def gemv(a: float, b: float, A: vecs, x: views, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: views, y: mats, /) -> mats:
@@ -2338,9 +2104,7 @@ def gemv(a: float, b: float, A: vecs, x: views, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: mats, y: vecs, /) -> vecs:
@@ -2355,9 +2119,7 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: mats, y: views, /) -> views:
@@ -2372,9 +2134,7 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecs, x: mats, y: mats, /) -> mats:
@@ -2389,9 +2149,7 @@ def gemv(a: float, b: float, A: vecs, x: mats, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: vecs, y: vecs, /) -> vecs:
@@ -2406,9 +2164,7 @@ def gemv(a: float, b: float, A: views, x: vecs, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: vecs, y: views, /) -> views:
@@ -2423,9 +2179,7 @@ def gemv(a: float, b: float, A: views, x: vecs, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: vecs, y: mats, /) -> mats:
@@ -2440,9 +2194,7 @@ def gemv(a: float, b: float, A: views, x: vecs, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: views, y: vecs, /) -> vecs:
@@ -2457,9 +2209,7 @@ def gemv(a: float, b: float, A: views, x: views, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: views, y: views, /) -> views:
@@ -2474,9 +2224,7 @@ def gemv(a: float, b: float, A: views, x: views, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: views, y: mats, /) -> mats:
@@ -2491,9 +2239,7 @@ def gemv(a: float, b: float, A: views, x: views, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: mats, y: vecs, /) -> vecs:
@@ -2508,9 +2254,7 @@ def gemv(a: float, b: float, A: views, x: mats, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: mats, y: views, /) -> views:
@@ -2525,9 +2269,7 @@ def gemv(a: float, b: float, A: views, x: mats, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: views, x: mats, y: mats, /) -> mats:
@@ -2542,9 +2284,7 @@ def gemv(a: float, b: float, A: views, x: mats, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: vecs, y: vecs, /) -> vecs:
@@ -2559,9 +2299,7 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: vecs, y: views, /) -> views:
@@ -2576,9 +2314,7 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: vecs, y: mats, /) -> mats:
@@ -2593,9 +2329,7 @@ def gemv(a: float, b: float, A: mats, x: vecs, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: views, y: vecs, /) -> vecs:
@@ -2610,9 +2344,7 @@ def gemv(a: float, b: float, A: mats, x: views, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: views, y: views, /) -> views:
@@ -2627,9 +2359,7 @@ def gemv(a: float, b: float, A: mats, x: views, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: views, y: mats, /) -> mats:
@@ -2644,9 +2374,7 @@ def gemv(a: float, b: float, A: mats, x: views, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: mats, y: vecs, /) -> vecs:
@@ -2661,9 +2389,7 @@ def gemv(a: float, b: float, A: mats, x: mats, y: vecs, /) -> vecs:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: mats, y: views, /) -> views:
@@ -2678,9 +2404,7 @@ def gemv(a: float, b: float, A: mats, x: mats, y: views, /) -> views:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: mats, x: mats, y: mats, /) -> mats:
@@ -2695,9 +2419,7 @@ def gemv(a: float, b: float, A: mats, x: mats, y: mats, /) -> mats:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: vecd, y: vecd, /) -> vecd:
@@ -2712,9 +2434,7 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: vecd, y: viewd, /) -> viewd:
@@ -2729,9 +2449,7 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: vecd, y: matd, /) -> matd:
@@ -2746,9 +2464,7 @@ def gemv(a: float, b: float, A: vecd, x: vecd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: viewd, y: vecd, /) -> vecd:
@@ -2763,9 +2479,7 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: viewd, y: viewd, /) -> viewd:
@@ -2780,9 +2494,7 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: viewd, y: matd, /) -> matd:
@@ -2797,9 +2509,7 @@ def gemv(a: float, b: float, A: vecd, x: viewd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: matd, y: vecd, /) -> vecd:
@@ -2814,9 +2524,7 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: matd, y: viewd, /) -> viewd:
@@ -2831,9 +2539,7 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: vecd, x: matd, y: matd, /) -> matd:
@@ -2848,9 +2554,7 @@ def gemv(a: float, b: float, A: vecd, x: matd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: vecd, y: vecd, /) -> vecd:
@@ -2865,9 +2569,7 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: vecd, y: viewd, /) -> viewd:
@@ -2882,9 +2584,7 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: vecd, y: matd, /) -> matd:
@@ -2899,9 +2599,7 @@ def gemv(a: float, b: float, A: viewd, x: vecd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: viewd, y: vecd, /) -> vecd:
@@ -2916,9 +2614,7 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: viewd, y: viewd, /) -> viewd:
@@ -2933,9 +2629,7 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: viewd, y: matd, /) -> matd:
@@ -2950,9 +2644,7 @@ def gemv(a: float, b: float, A: viewd, x: viewd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: matd, y: vecd, /) -> vecd:
@@ -2967,9 +2659,7 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: matd, y: viewd, /) -> viewd:
@@ -2984,9 +2674,7 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: viewd, x: matd, y: matd, /) -> matd:
@@ -3001,9 +2689,7 @@ def gemv(a: float, b: float, A: viewd, x: matd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: vecd, y: vecd, /) -> vecd:
@@ -3018,9 +2704,7 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: vecd, y: viewd, /) -> viewd:
@@ -3035,9 +2719,7 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: vecd, y: matd, /) -> matd:
@@ -3052,9 +2734,7 @@ def gemv(a: float, b: float, A: matd, x: vecd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: viewd, y: vecd, /) -> vecd:
@@ -3069,9 +2749,7 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: viewd, y: viewd, /) -> viewd:
@@ -3086,9 +2764,7 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: viewd, y: matd, /) -> matd:
@@ -3103,9 +2779,7 @@ def gemv(a: float, b: float, A: matd, x: viewd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: matd, y: vecd, /) -> vecd:
@@ -3120,9 +2794,7 @@ def gemv(a: float, b: float, A: matd, x: matd, y: vecd, /) -> vecd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: matd, y: viewd, /) -> viewd:
@@ -3137,9 +2809,7 @@ def gemv(a: float, b: float, A: matd, x: matd, y: viewd, /) -> viewd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: float, b: float, A: matd, x: matd, y: matd, /) -> matd:
@@ -3154,9 +2824,7 @@ def gemv(a: float, b: float, A: matd, x: matd, y: matd, /) -> matd:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: vecc, y: vecc, /) -> vecc:
@@ -3171,9 +2839,7 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: vecc, y: viewc, /) -> viewc:
@@ -3188,9 +2854,7 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: vecc, y: matc, /) -> matc:
@@ -3205,9 +2869,7 @@ def gemv(a: complex, b: complex, A: vecc, x: vecc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: viewc, y: vecc, /) -> vecc:
@@ -3222,9 +2884,7 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: viewc, y: viewc, /) -> viewc:
@@ -3239,9 +2899,7 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: viewc, y: matc, /) -> matc:
@@ -3256,9 +2914,7 @@ def gemv(a: complex, b: complex, A: vecc, x: viewc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: matc, y: vecc, /) -> vecc:
@@ -3273,9 +2929,7 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: matc, y: viewc, /) -> viewc:
@@ -3290,9 +2944,7 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecc, x: matc, y: matc, /) -> matc:
@@ -3307,9 +2959,7 @@ def gemv(a: complex, b: complex, A: vecc, x: matc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: vecc, y: vecc, /) -> vecc:
@@ -3324,9 +2974,7 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: vecc, y: viewc, /) -> viewc:
@@ -3341,9 +2989,7 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: vecc, y: matc, /) -> matc:
@@ -3358,9 +3004,7 @@ def gemv(a: complex, b: complex, A: viewc, x: vecc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: viewc, y: vecc, /) -> vecc:
@@ -3375,9 +3019,7 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: viewc, y: viewc, /) -> viewc:
@@ -3392,9 +3034,7 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: viewc, y: matc, /) -> matc:
@@ -3409,9 +3049,7 @@ def gemv(a: complex, b: complex, A: viewc, x: viewc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: matc, y: vecc, /) -> vecc:
@@ -3426,9 +3064,7 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: matc, y: viewc, /) -> viewc:
@@ -3443,9 +3079,7 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewc, x: matc, y: matc, /) -> matc:
@@ -3460,9 +3094,7 @@ def gemv(a: complex, b: complex, A: viewc, x: matc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: vecc, y: vecc, /) -> vecc:
@@ -3477,9 +3109,7 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: vecc, y: viewc, /) -> viewc:
@@ -3494,9 +3124,7 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: vecc, y: matc, /) -> matc:
@@ -3511,9 +3139,7 @@ def gemv(a: complex, b: complex, A: matc, x: vecc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: viewc, y: vecc, /) -> vecc:
@@ -3528,9 +3154,7 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: viewc, y: viewc, /) -> viewc:
@@ -3545,9 +3169,7 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: viewc, y: matc, /) -> matc:
@@ -3562,9 +3184,7 @@ def gemv(a: complex, b: complex, A: matc, x: viewc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: matc, y: vecc, /) -> vecc:
@@ -3579,9 +3199,7 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: vecc, /) -> vecc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: matc, y: viewc, /) -> viewc:
@@ -3596,9 +3214,7 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: viewc, /) -> viewc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matc, x: matc, y: matc, /) -> matc:
@@ -3613,9 +3229,7 @@ def gemv(a: complex, b: complex, A: matc, x: matc, y: matc, /) -> matc:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: vecz, y: vecz, /) -> vecz:
@@ -3630,9 +3244,7 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: vecz, y: viewz, /) -> viewz:
@@ -3647,9 +3259,7 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: vecz, y: matz, /) -> matz:
@@ -3664,9 +3274,7 @@ def gemv(a: complex, b: complex, A: vecz, x: vecz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: viewz, y: vecz, /) -> vecz:
@@ -3681,9 +3289,7 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: viewz, y: viewz, /) -> viewz:
@@ -3698,9 +3304,7 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: viewz, y: matz, /) -> matz:
@@ -3715,9 +3319,7 @@ def gemv(a: complex, b: complex, A: vecz, x: viewz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: matz, y: vecz, /) -> vecz:
@@ -3732,9 +3334,7 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: matz, y: viewz, /) -> viewz:
@@ -3749,9 +3349,7 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: vecz, x: matz, y: matz, /) -> matz:
@@ -3766,9 +3364,7 @@ def gemv(a: complex, b: complex, A: vecz, x: matz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: vecz, y: vecz, /) -> vecz:
@@ -3783,9 +3379,7 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: vecz, y: viewz, /) -> viewz:
@@ -3800,9 +3394,7 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: vecz, y: matz, /) -> matz:
@@ -3817,9 +3409,7 @@ def gemv(a: complex, b: complex, A: viewz, x: vecz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: viewz, y: vecz, /) -> vecz:
@@ -3834,9 +3424,7 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: viewz, y: viewz, /) -> viewz:
@@ -3851,9 +3439,7 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: viewz, y: matz, /) -> matz:
@@ -3868,9 +3454,7 @@ def gemv(a: complex, b: complex, A: viewz, x: viewz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: matz, y: vecz, /) -> vecz:
@@ -3885,9 +3469,7 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: matz, y: viewz, /) -> viewz:
@@ -3902,9 +3484,7 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: viewz, x: matz, y: matz, /) -> matz:
@@ -3919,9 +3499,7 @@ def gemv(a: complex, b: complex, A: viewz, x: matz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: vecz, y: vecz, /) -> vecz:
@@ -3936,9 +3514,7 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: vecz, y: viewz, /) -> viewz:
@@ -3953,9 +3529,7 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: vecz, y: matz, /) -> matz:
@@ -3970,9 +3544,7 @@ def gemv(a: complex, b: complex, A: matz, x: vecz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: viewz, y: vecz, /) -> vecz:
@@ -3987,9 +3559,7 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: viewz, y: viewz, /) -> viewz:
@@ -4004,9 +3574,7 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: viewz, y: matz, /) -> matz:
@@ -4021,9 +3589,7 @@ def gemv(a: complex, b: complex, A: matz, x: viewz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: matz, y: vecz, /) -> vecz:
@@ -4038,9 +3604,7 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: vecz, /) -> vecz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: matz, y: viewz, /) -> viewz:
@@ -4055,9 +3619,7 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: viewz, /) -> viewz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def gemv(a: complex, b: complex, A: matz, x: matz, y: matz, /) -> matz:
@@ -4072,9 +3634,7 @@ def gemv(a: complex, b: complex, A: matz, x: matz, y: matz, /) -> matz:
     largest dimension BLAS accepts, 2147483647"). With a = 0 or no columns, A and x are not read; b = 0
     overwrites y whatever it held. y may share elements with A or x.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecc, y: vecc, /) -> complex:
@@ -4085,9 +3645,7 @@ def hdot(x: vecc, y: vecc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecc, y: viewc, /) -> complex:
@@ -4098,9 +3656,7 @@ def hdot(x: vecc, y: viewc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecc, y: matc, /) -> complex:
@@ -4111,9 +3667,7 @@ def hdot(x: vecc, y: matc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewc, y: vecc, /) -> complex:
@@ -4124,9 +3678,7 @@ def hdot(x: viewc, y: vecc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewc, y: viewc, /) -> complex:
@@ -4137,9 +3689,7 @@ def hdot(x: viewc, y: viewc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewc, y: matc, /) -> complex:
@@ -4150,9 +3700,7 @@ def hdot(x: viewc, y: matc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matc, y: vecc, /) -> complex:
@@ -4163,9 +3711,7 @@ def hdot(x: matc, y: vecc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matc, y: viewc, /) -> complex:
@@ -4176,9 +3722,7 @@ def hdot(x: matc, y: viewc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matc, y: matc, /) -> complex:
@@ -4189,9 +3733,7 @@ def hdot(x: matc, y: matc, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecz, y: vecz, /) -> complex:
@@ -4202,9 +3744,7 @@ def hdot(x: vecz, y: vecz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecz, y: viewz, /) -> complex:
@@ -4215,9 +3755,7 @@ def hdot(x: vecz, y: viewz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: vecz, y: matz, /) -> complex:
@@ -4228,9 +3766,7 @@ def hdot(x: vecz, y: matz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewz, y: vecz, /) -> complex:
@@ -4241,9 +3777,7 @@ def hdot(x: viewz, y: vecz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewz, y: viewz, /) -> complex:
@@ -4254,9 +3788,7 @@ def hdot(x: viewz, y: viewz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: viewz, y: matz, /) -> complex:
@@ -4267,9 +3799,7 @@ def hdot(x: viewz, y: matz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matz, y: vecz, /) -> complex:
@@ -4280,9 +3810,7 @@ def hdot(x: matz, y: vecz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matz, y: viewz, /) -> complex:
@@ -4293,9 +3821,7 @@ def hdot(x: matz, y: viewz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def hdot(x: matz, y: matz, /) -> complex:
@@ -4306,9 +3832,7 @@ def hdot(x: matz, y: matz, /) -> complex:
     operand changes. A longer y is accepted; a shorter one is refused with RuntimeError "In hdot, vector y has N
     elements, fewer than the M elements of vector x".
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: mats, x: vecs, /) -> None:
@@ -4327,9 +3851,7 @@ def ls(A: mats, x: vecs, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: mats, x: views, /) -> None:
@@ -4348,9 +3870,7 @@ def ls(A: mats, x: views, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: mats, x: mats, /) -> None:
@@ -4369,9 +3889,7 @@ def ls(A: mats, x: mats, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matd, x: vecd, /) -> None:
@@ -4390,9 +3908,7 @@ def ls(A: matd, x: vecd, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matd, x: viewd, /) -> None:
@@ -4411,9 +3927,7 @@ def ls(A: matd, x: viewd, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matd, x: matd, /) -> None:
@@ -4432,9 +3946,7 @@ def ls(A: matd, x: matd, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matc, x: vecc, /) -> None:
@@ -4453,9 +3965,7 @@ def ls(A: matc, x: vecc, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matc, x: viewc, /) -> None:
@@ -4474,9 +3984,7 @@ def ls(A: matc, x: viewc, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matc, x: matc, /) -> None:
@@ -4495,9 +4003,7 @@ def ls(A: matc, x: matc, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matz, x: vecz, /) -> None:
@@ -4516,9 +4022,7 @@ def ls(A: matz, x: vecz, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matz, x: viewz, /) -> None:
@@ -4537,9 +4041,7 @@ def ls(A: matz, x: viewz, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def ls(A: matz, x: matz, /) -> None:
@@ -4558,9 +4060,7 @@ def ls(A: matz, x: matz, /) -> None:
     failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
     largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matmul(A: mats, X: mats, Y: mats, /) -> mats:
@@ -4569,9 +4069,7 @@ def matmul(A: mats, X: mats, Y: mats, /) -> mats:
 
     Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matmul(A: matd, X: matd, Y: matd, /) -> matd:
@@ -4580,9 +4078,7 @@ def matmul(A: matd, X: matd, Y: matd, /) -> matd:
 
     Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matmul(A: matc, X: matc, Y: matc, /) -> matc:
@@ -4591,9 +4087,7 @@ def matmul(A: matc, X: matc, Y: matc, /) -> matc:
 
     Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matmul(A: matz, X: matz, Y: matz, /) -> matz:
@@ -4602,9 +4096,7 @@ def matmul(A: matz, X: matz, Y: matz, /) -> matz:
 
     Matrices only; the checks and messages of gemm with a = b = 1 (the messages name gemm).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: vecs, y: vecs, /) -> vecs:
@@ -4613,9 +4105,7 @@ def matvec(A: vecs, x: vecs, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: vecs, y: views, /) -> views:
@@ -4624,9 +4114,7 @@ def matvec(A: vecs, x: vecs, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: vecs, y: mats, /) -> mats:
@@ -4635,9 +4123,7 @@ def matvec(A: vecs, x: vecs, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: views, y: vecs, /) -> vecs:
@@ -4646,9 +4132,7 @@ def matvec(A: vecs, x: views, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: views, y: views, /) -> views:
@@ -4657,9 +4141,7 @@ def matvec(A: vecs, x: views, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: views, y: mats, /) -> mats:
@@ -4668,9 +4150,7 @@ def matvec(A: vecs, x: views, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: mats, y: vecs, /) -> vecs:
@@ -4679,9 +4159,7 @@ def matvec(A: vecs, x: mats, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: mats, y: views, /) -> views:
@@ -4690,9 +4168,7 @@ def matvec(A: vecs, x: mats, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecs, x: mats, y: mats, /) -> mats:
@@ -4701,9 +4177,7 @@ def matvec(A: vecs, x: mats, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: vecs, y: vecs, /) -> vecs:
@@ -4712,9 +4186,7 @@ def matvec(A: views, x: vecs, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: vecs, y: views, /) -> views:
@@ -4723,9 +4195,7 @@ def matvec(A: views, x: vecs, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: vecs, y: mats, /) -> mats:
@@ -4734,9 +4204,7 @@ def matvec(A: views, x: vecs, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: views, y: vecs, /) -> vecs:
@@ -4745,9 +4213,7 @@ def matvec(A: views, x: views, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: views, y: views, /) -> views:
@@ -4756,9 +4222,7 @@ def matvec(A: views, x: views, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: views, y: mats, /) -> mats:
@@ -4767,9 +4231,7 @@ def matvec(A: views, x: views, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: mats, y: vecs, /) -> vecs:
@@ -4778,9 +4240,7 @@ def matvec(A: views, x: mats, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: mats, y: views, /) -> views:
@@ -4789,9 +4249,7 @@ def matvec(A: views, x: mats, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: views, x: mats, y: mats, /) -> mats:
@@ -4800,9 +4258,7 @@ def matvec(A: views, x: mats, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: vecs, y: vecs, /) -> vecs:
@@ -4811,9 +4267,7 @@ def matvec(A: mats, x: vecs, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: vecs, y: views, /) -> views:
@@ -4822,9 +4276,7 @@ def matvec(A: mats, x: vecs, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: vecs, y: mats, /) -> mats:
@@ -4833,9 +4285,7 @@ def matvec(A: mats, x: vecs, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: views, y: vecs, /) -> vecs:
@@ -4844,9 +4294,7 @@ def matvec(A: mats, x: views, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: views, y: views, /) -> views:
@@ -4855,9 +4303,7 @@ def matvec(A: mats, x: views, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: views, y: mats, /) -> mats:
@@ -4866,9 +4312,7 @@ def matvec(A: mats, x: views, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: mats, y: vecs, /) -> vecs:
@@ -4877,9 +4321,7 @@ def matvec(A: mats, x: mats, y: vecs, /) -> vecs:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: mats, y: views, /) -> views:
@@ -4888,9 +4330,7 @@ def matvec(A: mats, x: mats, y: views, /) -> views:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: mats, x: mats, y: mats, /) -> mats:
@@ -4899,9 +4339,7 @@ def matvec(A: mats, x: mats, y: mats, /) -> mats:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: vecd, y: vecd, /) -> vecd:
@@ -4910,9 +4348,7 @@ def matvec(A: vecd, x: vecd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: vecd, y: viewd, /) -> viewd:
@@ -4921,9 +4357,7 @@ def matvec(A: vecd, x: vecd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: vecd, y: matd, /) -> matd:
@@ -4932,9 +4366,7 @@ def matvec(A: vecd, x: vecd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: viewd, y: vecd, /) -> vecd:
@@ -4943,9 +4375,7 @@ def matvec(A: vecd, x: viewd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: viewd, y: viewd, /) -> viewd:
@@ -4954,9 +4384,7 @@ def matvec(A: vecd, x: viewd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: viewd, y: matd, /) -> matd:
@@ -4965,9 +4393,7 @@ def matvec(A: vecd, x: viewd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: matd, y: vecd, /) -> vecd:
@@ -4976,9 +4402,7 @@ def matvec(A: vecd, x: matd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: matd, y: viewd, /) -> viewd:
@@ -4987,9 +4411,7 @@ def matvec(A: vecd, x: matd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecd, x: matd, y: matd, /) -> matd:
@@ -4998,9 +4420,7 @@ def matvec(A: vecd, x: matd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: vecd, y: vecd, /) -> vecd:
@@ -5009,9 +4429,7 @@ def matvec(A: viewd, x: vecd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: vecd, y: viewd, /) -> viewd:
@@ -5020,9 +4438,7 @@ def matvec(A: viewd, x: vecd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: vecd, y: matd, /) -> matd:
@@ -5031,9 +4447,7 @@ def matvec(A: viewd, x: vecd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: viewd, y: vecd, /) -> vecd:
@@ -5042,9 +4456,7 @@ def matvec(A: viewd, x: viewd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: viewd, y: viewd, /) -> viewd:
@@ -5053,9 +4465,7 @@ def matvec(A: viewd, x: viewd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: viewd, y: matd, /) -> matd:
@@ -5064,9 +4474,7 @@ def matvec(A: viewd, x: viewd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: matd, y: vecd, /) -> vecd:
@@ -5075,9 +4483,7 @@ def matvec(A: viewd, x: matd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: matd, y: viewd, /) -> viewd:
@@ -5086,9 +4492,7 @@ def matvec(A: viewd, x: matd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewd, x: matd, y: matd, /) -> matd:
@@ -5097,9 +4501,7 @@ def matvec(A: viewd, x: matd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: vecd, y: vecd, /) -> vecd:
@@ -5108,9 +4510,7 @@ def matvec(A: matd, x: vecd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: vecd, y: viewd, /) -> viewd:
@@ -5119,9 +4519,7 @@ def matvec(A: matd, x: vecd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: vecd, y: matd, /) -> matd:
@@ -5130,9 +4528,7 @@ def matvec(A: matd, x: vecd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: viewd, y: vecd, /) -> vecd:
@@ -5141,9 +4537,7 @@ def matvec(A: matd, x: viewd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: viewd, y: viewd, /) -> viewd:
@@ -5152,9 +4546,7 @@ def matvec(A: matd, x: viewd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: viewd, y: matd, /) -> matd:
@@ -5163,9 +4555,7 @@ def matvec(A: matd, x: viewd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: matd, y: vecd, /) -> vecd:
@@ -5174,9 +4564,7 @@ def matvec(A: matd, x: matd, y: vecd, /) -> vecd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: matd, y: viewd, /) -> viewd:
@@ -5185,9 +4573,7 @@ def matvec(A: matd, x: matd, y: viewd, /) -> viewd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matd, x: matd, y: matd, /) -> matd:
@@ -5196,9 +4582,7 @@ def matvec(A: matd, x: matd, y: matd, /) -> matd:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: vecc, y: vecc, /) -> vecc:
@@ -5207,9 +4591,7 @@ def matvec(A: vecc, x: vecc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: vecc, y: viewc, /) -> viewc:
@@ -5218,9 +4600,7 @@ def matvec(A: vecc, x: vecc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: vecc, y: matc, /) -> matc:
@@ -5229,9 +4609,7 @@ def matvec(A: vecc, x: vecc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: viewc, y: vecc, /) -> vecc:
@@ -5240,9 +4618,7 @@ def matvec(A: vecc, x: viewc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: viewc, y: viewc, /) -> viewc:
@@ -5251,9 +4627,7 @@ def matvec(A: vecc, x: viewc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: viewc, y: matc, /) -> matc:
@@ -5262,9 +4636,7 @@ def matvec(A: vecc, x: viewc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: matc, y: vecc, /) -> vecc:
@@ -5273,9 +4645,7 @@ def matvec(A: vecc, x: matc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: matc, y: viewc, /) -> viewc:
@@ -5284,9 +4654,7 @@ def matvec(A: vecc, x: matc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecc, x: matc, y: matc, /) -> matc:
@@ -5295,9 +4663,7 @@ def matvec(A: vecc, x: matc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: vecc, y: vecc, /) -> vecc:
@@ -5306,9 +4672,7 @@ def matvec(A: viewc, x: vecc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: vecc, y: viewc, /) -> viewc:
@@ -5317,9 +4681,7 @@ def matvec(A: viewc, x: vecc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: vecc, y: matc, /) -> matc:
@@ -5328,9 +4690,7 @@ def matvec(A: viewc, x: vecc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: viewc, y: vecc, /) -> vecc:
@@ -5339,9 +4699,7 @@ def matvec(A: viewc, x: viewc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: viewc, y: viewc, /) -> viewc:
@@ -5350,9 +4708,7 @@ def matvec(A: viewc, x: viewc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: viewc, y: matc, /) -> matc:
@@ -5361,9 +4717,7 @@ def matvec(A: viewc, x: viewc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: matc, y: vecc, /) -> vecc:
@@ -5372,9 +4726,7 @@ def matvec(A: viewc, x: matc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: matc, y: viewc, /) -> viewc:
@@ -5383,9 +4735,7 @@ def matvec(A: viewc, x: matc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewc, x: matc, y: matc, /) -> matc:
@@ -5394,9 +4744,7 @@ def matvec(A: viewc, x: matc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: vecc, y: vecc, /) -> vecc:
@@ -5405,9 +4753,7 @@ def matvec(A: matc, x: vecc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: vecc, y: viewc, /) -> viewc:
@@ -5416,9 +4762,7 @@ def matvec(A: matc, x: vecc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: vecc, y: matc, /) -> matc:
@@ -5427,9 +4771,7 @@ def matvec(A: matc, x: vecc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: viewc, y: vecc, /) -> vecc:
@@ -5438,9 +4780,7 @@ def matvec(A: matc, x: viewc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: viewc, y: viewc, /) -> viewc:
@@ -5449,9 +4789,7 @@ def matvec(A: matc, x: viewc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: viewc, y: matc, /) -> matc:
@@ -5460,9 +4798,7 @@ def matvec(A: matc, x: viewc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: matc, y: vecc, /) -> vecc:
@@ -5471,9 +4807,7 @@ def matvec(A: matc, x: matc, y: vecc, /) -> vecc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: matc, y: viewc, /) -> viewc:
@@ -5482,9 +4816,7 @@ def matvec(A: matc, x: matc, y: viewc, /) -> viewc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matc, x: matc, y: matc, /) -> matc:
@@ -5493,9 +4825,7 @@ def matvec(A: matc, x: matc, y: matc, /) -> matc:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: vecz, y: vecz, /) -> vecz:
@@ -5504,9 +4834,7 @@ def matvec(A: vecz, x: vecz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: vecz, y: viewz, /) -> viewz:
@@ -5515,9 +4843,7 @@ def matvec(A: vecz, x: vecz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: vecz, y: matz, /) -> matz:
@@ -5526,9 +4852,7 @@ def matvec(A: vecz, x: vecz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: viewz, y: vecz, /) -> vecz:
@@ -5537,9 +4861,7 @@ def matvec(A: vecz, x: viewz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: viewz, y: viewz, /) -> viewz:
@@ -5548,9 +4870,7 @@ def matvec(A: vecz, x: viewz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: viewz, y: matz, /) -> matz:
@@ -5559,9 +4879,7 @@ def matvec(A: vecz, x: viewz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: matz, y: vecz, /) -> vecz:
@@ -5570,9 +4888,7 @@ def matvec(A: vecz, x: matz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: matz, y: viewz, /) -> viewz:
@@ -5581,9 +4897,7 @@ def matvec(A: vecz, x: matz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: vecz, x: matz, y: matz, /) -> matz:
@@ -5592,9 +4906,7 @@ def matvec(A: vecz, x: matz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: vecz, y: vecz, /) -> vecz:
@@ -5603,9 +4915,7 @@ def matvec(A: viewz, x: vecz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: vecz, y: viewz, /) -> viewz:
@@ -5614,9 +4924,7 @@ def matvec(A: viewz, x: vecz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: vecz, y: matz, /) -> matz:
@@ -5625,9 +4933,7 @@ def matvec(A: viewz, x: vecz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: viewz, y: vecz, /) -> vecz:
@@ -5636,9 +4942,7 @@ def matvec(A: viewz, x: viewz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: viewz, y: viewz, /) -> viewz:
@@ -5647,9 +4951,7 @@ def matvec(A: viewz, x: viewz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: viewz, y: matz, /) -> matz:
@@ -5658,9 +4960,7 @@ def matvec(A: viewz, x: viewz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: matz, y: vecz, /) -> vecz:
@@ -5669,9 +4969,7 @@ def matvec(A: viewz, x: matz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: matz, y: viewz, /) -> viewz:
@@ -5680,9 +4978,7 @@ def matvec(A: viewz, x: matz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: viewz, x: matz, y: matz, /) -> matz:
@@ -5691,9 +4987,7 @@ def matvec(A: viewz, x: matz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: vecz, y: vecz, /) -> vecz:
@@ -5702,9 +4996,7 @@ def matvec(A: matz, x: vecz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: vecz, y: viewz, /) -> viewz:
@@ -5713,9 +5005,7 @@ def matvec(A: matz, x: vecz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: vecz, y: matz, /) -> matz:
@@ -5724,9 +5014,7 @@ def matvec(A: matz, x: vecz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: viewz, y: vecz, /) -> vecz:
@@ -5735,9 +5023,7 @@ def matvec(A: matz, x: viewz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: viewz, y: viewz, /) -> viewz:
@@ -5746,9 +5032,7 @@ def matvec(A: matz, x: viewz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: viewz, y: matz, /) -> matz:
@@ -5757,9 +5041,7 @@ def matvec(A: matz, x: viewz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: matz, y: vecz, /) -> vecz:
@@ -5768,9 +5050,7 @@ def matvec(A: matz, x: matz, y: vecz, /) -> vecz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: matz, y: viewz, /) -> viewz:
@@ -5779,9 +5059,7 @@ def matvec(A: matz, x: matz, y: viewz, /) -> viewz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def matvec(A: matz, x: matz, y: matz, /) -> matz:
@@ -5790,9 +5068,7 @@ def matvec(A: matz, x: matz, y: matz, /) -> matz:
 
     The operands, checks and messages of gemv with a = b = 1 (the messages name gemv).
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: vecs, /) -> vecs:
@@ -5802,9 +5078,7 @@ def scale(s: float, x: vecs, /) -> vecs:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: views, /) -> views:
@@ -5814,9 +5088,7 @@ def scale(s: float, x: views, /) -> views:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: mats, /) -> mats:
@@ -5826,9 +5098,7 @@ def scale(s: float, x: mats, /) -> mats:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: vecd, /) -> vecd:
@@ -5838,9 +5108,7 @@ def scale(s: float, x: vecd, /) -> vecd:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: viewd, /) -> viewd:
@@ -5850,9 +5118,7 @@ def scale(s: float, x: viewd, /) -> viewd:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: float, x: matd, /) -> matd:
@@ -5862,9 +5128,7 @@ def scale(s: float, x: matd, /) -> matd:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: vecc, /) -> vecc:
@@ -5874,9 +5138,7 @@ def scale(s: complex, x: vecc, /) -> vecc:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: viewc, /) -> viewc:
@@ -5886,9 +5148,7 @@ def scale(s: complex, x: viewc, /) -> viewc:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: matc, /) -> matc:
@@ -5898,9 +5158,7 @@ def scale(s: complex, x: matc, /) -> matc:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: vecz, /) -> vecz:
@@ -5910,9 +5168,7 @@ def scale(s: complex, x: vecz, /) -> vecz:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: viewz, /) -> viewz:
@@ -5922,9 +5178,7 @@ def scale(s: complex, x: viewz, /) -> viewz:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def scale(s: complex, x: matz, /) -> matz:
@@ -5934,9 +5188,7 @@ def scale(s: complex, x: matz, /) -> matz:
     s is a number of x's element type: a float or int, or for a complex x also a complex (a complex s for a real
     x is a TypeError). x is any container; a matrix is scaled as a whole.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecs, y: vecs, /) -> vecs:
@@ -5947,9 +5199,7 @@ def sum(x: vecs, y: vecs, /) -> vecs:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecs, y: views, /) -> views:
@@ -5960,9 +5210,7 @@ def sum(x: vecs, y: views, /) -> views:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecs, y: mats, /) -> mats:
@@ -5973,9 +5221,7 @@ def sum(x: vecs, y: mats, /) -> mats:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: views, y: vecs, /) -> vecs:
@@ -5986,9 +5232,7 @@ def sum(x: views, y: vecs, /) -> vecs:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: views, y: views, /) -> views:
@@ -5999,9 +5243,7 @@ def sum(x: views, y: views, /) -> views:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: views, y: mats, /) -> mats:
@@ -6012,9 +5254,7 @@ def sum(x: views, y: mats, /) -> mats:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: mats, y: vecs, /) -> vecs:
@@ -6025,9 +5265,7 @@ def sum(x: mats, y: vecs, /) -> vecs:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: mats, y: views, /) -> views:
@@ -6038,9 +5276,7 @@ def sum(x: mats, y: views, /) -> views:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: mats, y: mats, /) -> mats:
@@ -6051,9 +5287,7 @@ def sum(x: mats, y: mats, /) -> mats:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecd, y: vecd, /) -> vecd:
@@ -6064,9 +5298,7 @@ def sum(x: vecd, y: vecd, /) -> vecd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecd, y: viewd, /) -> viewd:
@@ -6077,9 +5309,7 @@ def sum(x: vecd, y: viewd, /) -> viewd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecd, y: matd, /) -> matd:
@@ -6090,9 +5320,7 @@ def sum(x: vecd, y: matd, /) -> matd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewd, y: vecd, /) -> vecd:
@@ -6103,9 +5331,7 @@ def sum(x: viewd, y: vecd, /) -> vecd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewd, y: viewd, /) -> viewd:
@@ -6116,9 +5342,7 @@ def sum(x: viewd, y: viewd, /) -> viewd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewd, y: matd, /) -> matd:
@@ -6129,9 +5353,7 @@ def sum(x: viewd, y: matd, /) -> matd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matd, y: vecd, /) -> vecd:
@@ -6142,9 +5364,7 @@ def sum(x: matd, y: vecd, /) -> vecd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matd, y: viewd, /) -> viewd:
@@ -6155,9 +5375,7 @@ def sum(x: matd, y: viewd, /) -> viewd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matd, y: matd, /) -> matd:
@@ -6168,9 +5386,7 @@ def sum(x: matd, y: matd, /) -> matd:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecc, y: vecc, /) -> vecc:
@@ -6181,9 +5397,7 @@ def sum(x: vecc, y: vecc, /) -> vecc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecc, y: viewc, /) -> viewc:
@@ -6194,9 +5408,7 @@ def sum(x: vecc, y: viewc, /) -> viewc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecc, y: matc, /) -> matc:
@@ -6207,9 +5419,7 @@ def sum(x: vecc, y: matc, /) -> matc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewc, y: vecc, /) -> vecc:
@@ -6220,9 +5430,7 @@ def sum(x: viewc, y: vecc, /) -> vecc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewc, y: viewc, /) -> viewc:
@@ -6233,9 +5441,7 @@ def sum(x: viewc, y: viewc, /) -> viewc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewc, y: matc, /) -> matc:
@@ -6246,9 +5452,7 @@ def sum(x: viewc, y: matc, /) -> matc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matc, y: vecc, /) -> vecc:
@@ -6259,9 +5463,7 @@ def sum(x: matc, y: vecc, /) -> vecc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matc, y: viewc, /) -> viewc:
@@ -6272,9 +5474,7 @@ def sum(x: matc, y: viewc, /) -> viewc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matc, y: matc, /) -> matc:
@@ -6285,9 +5485,7 @@ def sum(x: matc, y: matc, /) -> matc:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecz, y: vecz, /) -> vecz:
@@ -6298,9 +5496,7 @@ def sum(x: vecz, y: vecz, /) -> vecz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecz, y: viewz, /) -> viewz:
@@ -6311,9 +5507,7 @@ def sum(x: vecz, y: viewz, /) -> viewz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: vecz, y: matz, /) -> matz:
@@ -6324,9 +5518,7 @@ def sum(x: vecz, y: matz, /) -> matz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewz, y: vecz, /) -> vecz:
@@ -6337,9 +5529,7 @@ def sum(x: viewz, y: vecz, /) -> vecz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewz, y: viewz, /) -> viewz:
@@ -6350,9 +5540,7 @@ def sum(x: viewz, y: viewz, /) -> viewz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: viewz, y: matz, /) -> matz:
@@ -6363,9 +5551,7 @@ def sum(x: viewz, y: matz, /) -> matz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matz, y: vecz, /) -> vecz:
@@ -6376,9 +5562,7 @@ def sum(x: matz, y: vecz, /) -> vecz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matz, y: viewz, /) -> viewz:
@@ -6389,9 +5573,7 @@ def sum(x: matz, y: viewz, /) -> viewz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def sum(x: matz, y: matz, /) -> matz:
@@ -6402,9 +5584,7 @@ def sum(x: matz, y: matz, /) -> matz:
     RuntimeError "In sum, vector y has N elements, fewer than the M elements of vector x". Matrices count as
     their elements in column-major order. x is read as it was before the call, even where it overlaps y.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecs, y: vecs, /) -> None:
@@ -6415,9 +5595,7 @@ def swap(x: vecs, y: vecs, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecs, y: views, /) -> None:
@@ -6428,9 +5606,7 @@ def swap(x: vecs, y: views, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecs, y: mats, /) -> None:
@@ -6441,9 +5617,7 @@ def swap(x: vecs, y: mats, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: views, y: vecs, /) -> None:
@@ -6454,9 +5628,7 @@ def swap(x: views, y: vecs, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: views, y: views, /) -> None:
@@ -6467,9 +5639,7 @@ def swap(x: views, y: views, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: views, y: mats, /) -> None:
@@ -6480,9 +5650,7 @@ def swap(x: views, y: mats, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: mats, y: vecs, /) -> None:
@@ -6493,9 +5661,7 @@ def swap(x: mats, y: vecs, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: mats, y: views, /) -> None:
@@ -6506,9 +5672,7 @@ def swap(x: mats, y: views, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: mats, y: mats, /) -> None:
@@ -6519,9 +5683,7 @@ def swap(x: mats, y: mats, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecd, y: vecd, /) -> None:
@@ -6532,9 +5694,7 @@ def swap(x: vecd, y: vecd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecd, y: viewd, /) -> None:
@@ -6545,9 +5705,7 @@ def swap(x: vecd, y: viewd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecd, y: matd, /) -> None:
@@ -6558,9 +5716,7 @@ def swap(x: vecd, y: matd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewd, y: vecd, /) -> None:
@@ -6571,9 +5727,7 @@ def swap(x: viewd, y: vecd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewd, y: viewd, /) -> None:
@@ -6584,9 +5738,7 @@ def swap(x: viewd, y: viewd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewd, y: matd, /) -> None:
@@ -6597,9 +5749,7 @@ def swap(x: viewd, y: matd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matd, y: vecd, /) -> None:
@@ -6610,9 +5760,7 @@ def swap(x: matd, y: vecd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matd, y: viewd, /) -> None:
@@ -6623,9 +5771,7 @@ def swap(x: matd, y: viewd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matd, y: matd, /) -> None:
@@ -6636,9 +5782,7 @@ def swap(x: matd, y: matd, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecc, y: vecc, /) -> None:
@@ -6649,9 +5793,7 @@ def swap(x: vecc, y: vecc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecc, y: viewc, /) -> None:
@@ -6662,9 +5804,7 @@ def swap(x: vecc, y: viewc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecc, y: matc, /) -> None:
@@ -6675,9 +5815,7 @@ def swap(x: vecc, y: matc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewc, y: vecc, /) -> None:
@@ -6688,9 +5826,7 @@ def swap(x: viewc, y: vecc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewc, y: viewc, /) -> None:
@@ -6701,9 +5837,7 @@ def swap(x: viewc, y: viewc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewc, y: matc, /) -> None:
@@ -6714,9 +5848,7 @@ def swap(x: viewc, y: matc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matc, y: vecc, /) -> None:
@@ -6727,9 +5859,7 @@ def swap(x: matc, y: vecc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matc, y: viewc, /) -> None:
@@ -6740,9 +5870,7 @@ def swap(x: matc, y: viewc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matc, y: matc, /) -> None:
@@ -6753,9 +5881,7 @@ def swap(x: matc, y: matc, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecz, y: vecz, /) -> None:
@@ -6766,9 +5892,7 @@ def swap(x: vecz, y: vecz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecz, y: viewz, /) -> None:
@@ -6779,9 +5903,7 @@ def swap(x: vecz, y: viewz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: vecz, y: matz, /) -> None:
@@ -6792,9 +5914,7 @@ def swap(x: vecz, y: matz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewz, y: vecz, /) -> None:
@@ -6805,9 +5925,7 @@ def swap(x: viewz, y: vecz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewz, y: viewz, /) -> None:
@@ -6818,9 +5936,7 @@ def swap(x: viewz, y: viewz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: viewz, y: matz, /) -> None:
@@ -6831,9 +5947,7 @@ def swap(x: viewz, y: matz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matz, y: vecz, /) -> None:
@@ -6844,9 +5958,7 @@ def swap(x: matz, y: vecz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matz, y: viewz, /) -> None:
@@ -6857,9 +5969,7 @@ def swap(x: matz, y: viewz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
 @typing.overload
 def swap(x: matz, y: matz, /) -> None:
@@ -6870,7 +5980,5 @@ def swap(x: matz, y: matz, /) -> None:
     vector x"; two runs of one storage that share some but not all of their elements with RuntimeError "In swap,
     vectors x and y share some but not all of their elements". A run swapped with itself stays as it is.
 
-    Arguments go by position only, and all containers of one call have one element type: a call that fits no
-    overload (a vecs with a vecd, a keyword argument, an object that is not a kaldra container) raises TypeError
-    and changes nothing.
+    Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
