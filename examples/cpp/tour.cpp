@@ -1,4 +1,4 @@
-// kaldra from C++: views, a product and a least-squares solve (the README's C++ example).
+// kaldra from C++: views, a product and a least-squares solve (the example of docs/cpp.md).
 #include <cmath>
 #include <cstdio>
 

@@ -42,12 +42,12 @@ run(${CMAKE_COMMAND} --build ${build})
 run(${build}/kaldra_example)
 run(${build}/kaldra_tour)
 
-# The README shows examples/cpp/tour.cpp as it is, from its #include lines on.
-file(READ ${source}/README.md readme)
+# The C++ guide shows examples/cpp/tour.cpp as it is, from its #include lines on.
+file(READ ${source}/docs/cpp.md guide)
 file(READ ${KALDRA_EXAMPLE_DIR}/tour.cpp tour)
 string(FIND "${tour}" "#include" start)
 string(SUBSTRING "${tour}" ${start} -1 tour)
-string(FIND "${readme}" "${tour}" shown)
+string(FIND "${guide}" "${tour}" shown)
 if(shown EQUAL -1)
-  message(FATAL_ERROR "README.md does not show examples/cpp/tour.cpp as it is")
+  message(FATAL_ERROR "docs/cpp.md does not show examples/cpp/tour.cpp as it is")
 endif()

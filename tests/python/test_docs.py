@@ -1,0 +1,103 @@
+"""The README and docs/*.md: every Python block runs as written, in order, in one fresh interpreter per
+file, and prints exactly the ```text block that follows it (nothing, when none follows); every fenced
+block names its language; every relative link leads to a file of the checkout."""
+
+import json
+import pathlib
+import re
+import subprocess
+import sys
+
+import pytest
+
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+PAGES = [ROOT / "README.md", *sorted((ROOT / "docs").glob("*.md"))]
+
+FENCE = re.compile(r"^```(\S*)[^\n]*\n(.*?)^```[ \t]*$", re.MULTILINE | re.DOTALL)
+
+# Runs the blocks it reads from stdin (a JSON list of [name, code]) in one namespace, as a script would,
+# and writes what each printed, or the traceback that stopped it, as JSON to the real stdout.
+RUNNER = """
+import contextlib, io, json, sys, traceback
+blocks = json.load(sys.stdin)
+out, results = sys.stdout, []
+namespace = {"__name__": "__main__"}
+for name, code in blocks:
+    printed = io.StringIO()
+    try:
+        with contextlib.redirect_stdout(printed):
+            exec(compile(code, name, "exec"), namespace)
+    except BaseException:
+        results.append({"printed": printed.getvalue(), "error": traceback.format_exc()})
+        break
+    results.append({"printed": printed.getvalue(), "error": None})
+json.dump(results, out)
+"""
+
+
+def blocks(page):
+    """(language, code, line) of every fenced block of a page, and the expected output of each Python
+    block: the content of a ```text block right after it, or "" when none follows."""
+    text = page.read_text()
+    fences = [
+        (m.group(1), m.group(2), text.count("\n", 0, m.start()) + 1, m.start(), m.end()) for m in FENCE.finditer(text)
+    ]
+    found = []
+    for k, (language, code, line, _, end) in enumerate(fences):
+        expected = None
+        if language == "python":
+            expected = ""
+            if k + 1 < len(fences):
+                next_language, next_code, _, next_start, _ = fences[k + 1]
+                if next_language == "text" and not text[end:next_start].strip():
+                    expected = next_code
+        found.append((language, code, line, expected))
+    return found
+
+
+PAGES_WITH_PYTHON = [page for page in PAGES if any(language == "python" for language, *_ in blocks(page))]
+
+
+def test_pages_are_found():
+    names = {page.relative_to(ROOT).as_posix() for page in PAGES}
+    assert {"README.md", "docs/cpp.md", "docs/benchmarks.md", "docs/reliability.md"} <= names
+    assert ROOT / "README.md" in PAGES_WITH_PYTHON
+
+
+@pytest.mark.parametrize("page", PAGES, ids=lambda p: p.relative_to(ROOT).as_posix())
+def test_every_block_names_its_language(page):
+    unnamed = [line for language, _, line, _ in blocks(page) if not language]
+    assert not unnamed, f"{page.name}: fenced blocks without a language at lines {unnamed}"
+
+
+@pytest.mark.parametrize("page", PAGES_WITH_PYTHON, ids=lambda p: p.relative_to(ROOT).as_posix())
+def test_python_blocks_run_and_print_what_the_page_shows(page, tmp_path):
+    python = [
+        (f"{page.name}:{line}", code, expected)
+        for language, code, line, expected in blocks(page)
+        if language == "python"
+    ]
+    result = subprocess.run(
+        [sys.executable, "-W", "error", "-c", RUNNER],
+        cwd=tmp_path,
+        capture_output=True,
+        text=True,
+        timeout=600,
+        input=json.dumps([[name, code] for name, code, _ in python]),
+    )
+    assert result.returncode == 0, result.stderr
+    ran = json.loads(result.stdout)
+    for (name, _, expected), outcome in zip(python, ran, strict=False):
+        assert outcome["error"] is None, f"the block at {name} raised:\n{outcome['error']}"
+        assert outcome["printed"] == expected, f"the block at {name} printed something else than the page shows"
+    assert len(ran) == len(python)
+
+
+LINK = re.compile(r"\]\(([^)\s#]+)(?:#[^)]*)?\)")
+
+
+@pytest.mark.parametrize("page", PAGES, ids=lambda p: p.relative_to(ROOT).as_posix())
+def test_relative_links_lead_to_files_of_the_checkout(page):
+    targets = [t for t in LINK.findall(page.read_text()) if "://" not in t and not t.startswith("mailto:")]
+    missing = [t for t in targets if not (page.parent / t).exists()]
+    assert not missing, f"{page.name} links to missing files: {missing}"
