@@ -1,6 +1,7 @@
 """The README and docs/*.md: every Python block runs as written, in order, in one fresh interpreter per
 file, and prints exactly the ```text block that follows it (nothing, when none follows); every fenced
-block names its language; every relative link leads to a file of the checkout."""
+block names its language, so a block that is not run says so by its language (sh, cpp, text, ...); no
+placeholder is left in the text; every relative link leads to a file of the checkout."""
 
 import json
 import pathlib
@@ -91,6 +92,16 @@ def test_python_blocks_run_and_print_what_the_page_shows(page, tmp_path):
         assert outcome["error"] is None, f"the block at {name} raised:\n{outcome['error']}"
         assert outcome["printed"] == expected, f"the block at {name} printed something else than the page shows"
     assert len(ran) == len(python)
+
+
+# A word such as WHEEL_SIZE in running text: a placeholder that nothing filled in.
+PLACEHOLDER = re.compile(r"\b[A-Z][A-Z0-9]*_[A-Z0-9_]+\b")
+
+
+@pytest.mark.parametrize("page", PAGES, ids=lambda p: p.relative_to(ROOT).as_posix())
+def test_no_placeholder_is_left_in_the_text(page):
+    prose = re.sub(r"`[^`]*`", "", FENCE.sub("", page.read_text()))
+    assert not PLACEHOLDER.findall(prose), f"{page.name} holds unfilled placeholders"
 
 
 LINK = re.compile(r"\]\(([^)\s#]+)(?:#[^)]*)?\)")
