@@ -1,6 +1,6 @@
 // Calls the operations must refuse at compile time, one per KALDRA_MISUSE_* macro, beside the calls
 // they must accept. Without a macro it is built with the C++ tests (everything here compiles); with
-// one, misuse.cmake expects the compiler to refuse that call and name the broken constraint.
+// one, refused.cmake expects the compiler to refuse that call and name the broken constraint.
 #include <complex>
 #include <sstream>
 #include <vector>
