@@ -98,6 +98,8 @@ routines under their standard names (symbol prefix '${KALDRA_BLAS_SYMBOL_PREFIX}
 ${_kaldra_defines}")
   endforeach()
 
+  # The installed package carries these headers too, for builds that take kaldra in through kaldra.pc.
+  set(KALDRA_BACKEND_SHIM_DIR "${_kaldra_shim_dir}")
   set(KALDRA_BACKEND_RUNTIME_LIBRARY "${KALDRA_SCIPY_OPENBLAS_LIBRARY}")
   if(NOT kaldra_FIND_QUIETLY)
     message(STATUS "kaldra: BLAS and LAPACKE from scipy-openblas32 ${KALDRA_BLAS_VERSION}: ${KALDRA_SCIPY_OPENBLAS_LIBRARY} \
