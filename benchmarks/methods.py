@@ -5,8 +5,8 @@
 Element reads and writes (vector, view, matrix), numel() against size, dim(i) against shape[i] and
 slicing into a new view against NumPy's basic slicing, on 3-element vectors and 3 x 3 matrices. The
 calls are interleaved round by round and timed by CPU time; each figure is the median of the rounds.
-Prints a Markdown table with the ratio kaldra / NumPy, then what an argument-mismatch TypeError costs
-with a 3-element and with a 10^7-element container among the arguments.
+Prints a Markdown table with the ratio kaldra / NumPy, then what an argument-mismatch TypeError costs in
+its worst cases (huge containers, collections, strings, arrays and argument counts) and how long it is.
 """
 
 import argparse
@@ -78,10 +78,66 @@ def main():
         print(f"| {what} | " + " | ".join(cells) + " |")
 
     print()
-    for n in (3, 10**7):
-        env = {"f": kaldra.sum, "x": kaldra.vecd(n), "y": kaldra.vecs(3)}
-        timer = timeit.Timer("try:\n    f(x, y)\nexcept TypeError:\n    pass", globals=env, timer=time.process_time)
-        print(f"TypeError of sum(vecd({n}), vecs(3)): {min(timer.repeat(5, 200)) / 200 * 1e6:.1f} µs")
+    messages()
+
+
+# Argument-mismatch TypeErrors, the worst cases for the message's size: big containers, long built-in
+# collections, strings and bytes, NumPy arrays that NumPy would print in full, the longest overload
+# listing, and huge argument counts (whose figure includes passing the arguments).
+MESSAGES = [
+    ("`sum(vecd(3), vecs(3))`", "kaldra.sum(x3, s3)"),
+    ("`sum(vecd(10**7), vecs(3))`", "kaldra.sum(x7, s3)"),
+    ("`x[-1]`", "x3[-1]"),
+    ("`gemv(1.0, 0.0, numpy.zeros((2, 2)), x, y)` (108 overloads listed)", "kaldra.gemv(1.0, 0.0, a22, x3, x3)"),
+    ("`dot(x, [0.1] * 10**7)`", "kaldra.dot(x3, floats)"),
+    ("`dot(x, 'x' * 10**8)`", "kaldra.dot(x3, text)"),
+    ("`dot(x, b'x' * 10**8)`", "kaldra.dot(x3, data)"),
+    ("`dot(x, set(range(10**6)))`", "kaldra.dot(x3, numbers)"),
+    ("`dot(x, {i: i for i in range(10**6)})`", "kaldra.dot(x3, table)"),
+    ("`dot(x, numpy.zeros(10**7))`", "kaldra.dot(x3, a7)"),
+    ("`dot(x, numpy.zeros((2,) * 20))`", "kaldra.dot(x3, a20)"),
+    ("`dot(*[w] * 10**5)`", "kaldra.dot(*many)"),
+    ("`len(*[w] * 10**5)`: the interpreter passing those arguments, for reference", "len(*many)"),
+    ("`dot(**{...10**5 keywords})`", "kaldra.dot(**keywords)"),
+    ("`len(**{...10**5 keywords})`: the interpreter passing those keywords, for reference", "len(**keywords)"),
+]
+
+
+def messages():
+    w = kaldra.vecd(1)
+    env = {
+        "kaldra": kaldra,
+        "x3": kaldra.vecd(3),
+        "s3": kaldra.vecs(3),
+        "x7": kaldra.vecd(10**7),
+        "a22": np.zeros((2, 2)),
+        "floats": [0.1] * 10**7,
+        "text": "x" * 10**8,
+        "data": b"x" * 10**8,
+        "numbers": set(range(10**6)),
+        "table": {i: i for i in range(10**6)},
+        "a7": np.zeros(10**7),
+        "a20": np.zeros((2,) * 20),
+        "many": [w] * 10**5,
+        "keywords": {f"k{i}": w for i in range(10**5)},
+    }
+    print("| argument-mismatch TypeError of | µs per call | characters |")
+    print("|---|---|---|")
+    for what, statement in MESSAGES:
+        call = compile(statement, "<message>", "eval")
+
+        def once(call=call):
+            try:
+                eval(call, env)
+            except TypeError as error:
+                return error
+            raise AssertionError(statement + " did not raise TypeError")
+
+        timer = timeit.Timer(once, timer=time.process_time)
+        single = timer.timeit(1)
+        number = max(1, int(0.02 / max(single, 1e-9)))
+        best = min(timer.repeat(5, number)) / number
+        print(f"| {what} | {best * 1e6:.1f} | {len(str(once()))} |")
 
 
 if __name__ == "__main__":

@@ -587,7 +587,7 @@ class HostileRunner(Runner):
         elif error is not None:
             expected = Expected(type(error))
         elif box.numel == 0:
-            expected = Expected(RuntimeError)
+            expected = Expected(kaldra.OutOfRangeError)
         try:
             box.obj[index] = value
         except BaseException as exc:  # noqa: BLE001
@@ -722,12 +722,12 @@ class HostileRunner(Runner):
             ii, jj = (i, other) if first else (other, i)
 
             def ok():
-                return Expected(RuntimeError) if ii >= rows or jj >= cols else None
+                return Expected(kaldra.OutOfRangeError) if ii >= rows or jj >= cols else None
 
             pos = None if i is None else ii + jj * rows
         else:
             index = value
-            ok = lambda: None if i < box.numel else Expected(RuntimeError)  # noqa: E731
+            ok = lambda: None if i < box.numel else Expected(kaldra.OutOfRangeError)  # noqa: E731
             pos = i
         writing = ch.chance(50)
         new = draw_value(ch, letter)

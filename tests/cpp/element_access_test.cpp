@@ -3,6 +3,7 @@
 
 #include <complex>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 #include "Types/Types"
@@ -14,6 +15,9 @@ using kaldra_test::expectThrow;
 using kaldra_test::fill;
 using kaldra_test::sample;
 using kaldra_test::values;
+
+// Code that catches std::runtime_error keeps catching index errors.
+static_assert(std::is_base_of_v<std::runtime_error, OutOfRangeError>);
 
 template <typename T>
 class ElementAccessTest : public ::testing::Test {};
@@ -30,11 +34,12 @@ TYPED_TEST(ElementAccessTest, VectorIndexChecks)
     v[0] = sample<E>(9);
     EXPECT_EQ(v.get()[0], sample<E>(9));
 
-    expectThrow([&] { (void)v[4]; }, "index 4 exceeds max number of elements 4");
-    expectThrow([&] { (void)constant[4]; }, "index 4 exceeds max number of elements 4");
-    expectThrow([&] { (void)v[size_t(-1)]; }, "index 18446744073709551615 exceeds max number of elements 4");
+    expectThrow<OutOfRangeError>([&] { (void)v[4]; }, "index 4 exceeds max number of elements 4");
+    expectThrow<OutOfRangeError>([&] { (void)constant[4]; }, "index 4 exceeds max number of elements 4");
+    expectThrow<OutOfRangeError>([&] { (void)v[size_t(-1)]; },
+                                 "index 18446744073709551615 exceeds max number of elements 4");
     Vector<E> empty(0);
-    expectThrow([&] { (void)empty[0]; }, "index 0 exceeds max number of elements 0");
+    expectThrow<OutOfRangeError>([&] { (void)empty[0]; }, "index 0 exceeds max number of elements 0");
 }
 
 TYPED_TEST(ElementAccessTest, ViewIndicesCountFromTheViewsFirstElement)
@@ -53,8 +58,8 @@ TYPED_TEST(ElementAccessTest, ViewIndicesCountFromTheViewsFirstElement)
     v[4] = sample<E>(21);
     EXPECT_EQ(view[2], sample<E>(21));
 
-    expectThrow([&] { (void)view[3]; }, "index 3 exceeds max number of elements 3");
-    expectThrow([&] { (void)constant[3]; }, "index 3 exceeds max number of elements 3");
+    expectThrow<OutOfRangeError>([&] { (void)view[3]; }, "index 3 exceeds max number of elements 3");
+    expectThrow<OutOfRangeError>([&] { (void)constant[3]; }, "index 3 exceeds max number of elements 3");
 }
 
 TYPED_TEST(ElementAccessTest, RangesOfVectorsAndViews)
@@ -92,17 +97,25 @@ TYPED_TEST(ElementAccessTest, RangeRefusals)
         size_t first, second;
         const char* onVector;
         const char* onView;
+        bool pastTheEnd; // an end past the last element is an OutOfRangeError, a reversed range is not
     };
     const Case cases[] = {
-        {0, 6, "index 6 exceeds max number of elements 5", "index 6 exceeds max number of elements 3"},
-        {3, 2, "range start 3 lies after range end 2", "range start 3 lies after range end 2"},
-        {1, 0, "range start 1 lies after range end 0", "range start 1 lies after range end 0"},
+        {0, 6, "index 6 exceeds max number of elements 5", "index 6 exceeds max number of elements 3", true},
+        {3, 2, "range start 3 lies after range end 2", "range start 3 lies after range end 2", false},
+        {1, 0, "range start 1 lies after range end 0", "range start 1 lies after range end 0", false},
         // The end is checked first: an end outside the container is reported as such.
-        {9, 7, "index 7 exceeds max number of elements 5", "index 7 exceeds max number of elements 3"},
+        {9, 7, "index 7 exceeds max number of elements 5", "index 7 exceeds max number of elements 3", true},
     };
     for (const Case& c : cases) {
-        expectThrow([&] { (void)v[std::pair<size_t, size_t>{c.first, c.second}]; }, c.onVector);
-        expectThrow([&] { (void)view[std::pair<size_t, size_t>{c.first, c.second}]; }, c.onView);
+        const auto onVector = [&] { (void)v[std::pair<size_t, size_t>{c.first, c.second}]; };
+        const auto onView = [&] { (void)view[std::pair<size_t, size_t>{c.first, c.second}]; };
+        if (c.pastTheEnd) {
+            expectThrow<OutOfRangeError>(onVector, c.onVector);
+            expectThrow<OutOfRangeError>(onView, c.onView);
+        } else {
+            expectThrow(onVector, c.onVector);
+            expectThrow(onView, c.onView);
+        }
     }
     EXPECT_EQ(view.numel(), 3u);
 }
@@ -135,13 +148,14 @@ TYPED_TEST(ElementAccessTest, MatrixElementsAndTheirMessages)
         {0, half, "index for dimension 19223372036854775808exceeds max number of elements for that dimension 3"},
     };
     for (const Case& c : cases) {
-        expectThrow([&] { (void)m[{c.row, c.column}]; }, c.message);
-        expectThrow([&] { (void)constant[{c.row, c.column}]; }, c.message);
+        expectThrow<OutOfRangeError>([&] { (void)m[{c.row, c.column}]; }, c.message);
+        expectThrow<OutOfRangeError>([&] { (void)constant[{c.row, c.column}]; }, c.message);
     }
 
     Matrix<E> tall(7, 3);
-    expectThrow([&] { (void)tall[{7, 0}]; },
-                "index for dimension 07exceeds max number of elements for that dimension 7");
+    expectThrow<OutOfRangeError>([&] { (void)tall[{7, 0}]; },
+                                 "index for dimension 07exceeds max number of elements for that dimension 7");
     Matrix<E> rowsOnly(2, 0);
-    expectThrow([&] { (void)rowsOnly[{0, 0}]; }, "requested array index 0exceeds max number of elements 0");
+    expectThrow<OutOfRangeError>([&] { (void)rowsOnly[{0, 0}]; },
+                                 "requested array index 0exceeds max number of elements 0");
 }

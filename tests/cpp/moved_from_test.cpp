@@ -91,22 +91,23 @@ TYPED_TEST(MovedFromTest, CheckedAccessReachesTheSameElements)
         EXPECT_EQ((constFrom[{0, 1}]), sample<E>(3));
         m.from[{1, 0}] = sample<E>(40);
         EXPECT_EQ((m.to[{1, 0}]), sample<E>(40));
-        expectThrow([&] { m.from[{0, 3}] = E(0); }, "requested array index 6exceeds max number of elements 6");
-        expectThrow([&] { (void)constFrom[{2, 0}]; },
-                    "index for dimension 02exceeds max number of elements for that dimension 2");
+        expectThrow<OutOfRangeError>([&] { m.from[{0, 3}] = E(0); },
+                                     "requested array index 6exceeds max number of elements 6");
+        expectThrow<OutOfRangeError>([&] { (void)constFrom[{2, 0}]; },
+                                     "index for dimension 02exceeds max number of elements for that dimension 2");
     } else {
         EXPECT_EQ(m.from[5], sample<E>(6));
         EXPECT_EQ(constFrom[0], sample<E>(1));
         m.from[2] = sample<E>(40);
         EXPECT_EQ(m.to[2], sample<E>(40));
-        expectThrow([&] { m.from[6] = E(0); }, "index 6 exceeds max number of elements 6");
-        expectThrow([&] { (void)constFrom[6]; }, "index 6 exceeds max number of elements 6");
+        expectThrow<OutOfRangeError>([&] { m.from[6] = E(0); }, "index 6 exceeds max number of elements 6");
+        expectThrow<OutOfRangeError>([&] { (void)constFrom[6]; }, "index 6 exceeds max number of elements 6");
 
         VectorView<E> view = m.from[{2, 6}];
         EXPECT_EQ(view.numel(), 4u);
         EXPECT_EQ(view.get(), m.to.get() + 2);
         EXPECT_EQ(view[0], sample<E>(40));
-        expectThrow([&] { (void)m.from[{0, 7}]; }, "index 7 exceeds max number of elements 6");
+        expectThrow<OutOfRangeError>([&] { (void)m.from[{0, 7}]; }, "index 7 exceeds max number of elements 6");
     }
 }
 

@@ -2,6 +2,7 @@
 
 import gc
 import math
+import pickle
 import subprocess
 import sys
 
@@ -306,14 +307,98 @@ def test_slice_assignment_is_refused(letter):
     assert flat(v, letter).tolist() == [1, 2, 3, 4]
 
 
-def test_iteration_ends_with_the_index_error(letter):
-    # The out-of-range error is not an IndexError, so iteration does not stop by itself.
-    v = counted(letter, 3)
-    seen = []
-    with pytest.raises(RuntimeError, match="^index 3 exceeds max number of elements 3$"):
-        for element in v:
-            seen.append(element)
-    assert seen == [1, 2, 3]
+# --- iteration and the index error ------------------------------------------------------------------
+
+VECTOR_CLASSES = [(letter, kind) for letter in LETTERS for kind in ("vec", "view")]
+
+
+def vector_of(letter, kind, values):
+    """A vec<letter>, or a view<letter> cut from the middle of a longer vector, holding values."""
+    n = len(values)
+    target = cls(letter, "vec")(n) if kind == "vec" else counted(letter, n + 2)[1 : n + 1]
+    for k, value in enumerate(values):
+        target[k] = value
+    return target
+
+
+@pytest.mark.parametrize("letter, kind", VECTOR_CLASSES)
+def test_vectors_and_views_iterate_over_their_elements(letter, kind):
+    values = [3, -1, 2] if letter in REAL else [3 + 1j, -1, 2j]
+    x = vector_of(letter, kind, values)
+    assert list(x) == values
+    assert tuple(x) == tuple(values)
+    assert list(enumerate(x)) == list(enumerate(values))
+    a, b, c = x
+    assert [a, b, c] == values
+    assert values[2] in x and 7 not in x
+    assert sum(x) == sum(values)
+    assert max(x, key=abs) == max(values, key=abs)
+    assert sorted(x, key=abs) == sorted(values, key=abs)
+    if letter in REAL:
+        assert (max(x), min(x), sorted(x)) == (3, -1, [-1, 2, 3])
+    assert list(vector_of(letter, kind, [])) == []
+    with pytest.raises(ValueError, match="too many values"):
+        a, b = x
+
+
+def the_index_errors(letter, kind):
+    """(what, call, message) for every checked read and write past the end of a kind."""
+    if kind == "mat":
+        a = cls(letter, "mat")(2, 3)
+        return [
+            ("read", lambda: a[2, 0], "index for dimension 02exceeds max number of elements for that dimension 2"),
+            ("write", lambda: a.__setitem__((0, 3), 1), "requested array index 6exceeds max number of elements 6"),
+            (
+                "library",
+                lambda: library_call(a, "__getitem__", (0, 3)),
+                "requested array index 6exceeds max number of elements 6",
+            ),
+        ]
+    x = vector_of(letter, kind, [1, 2, 3])
+    return [
+        ("read", lambda: x[3], "index 3 exceeds max number of elements 3"),
+        ("write", lambda: x.__setitem__(3, 1), "index 3 exceeds max number of elements 3"),
+        ("library", lambda: library_call(x, "__setitem__", 4, 1), "index 4 exceeds max number of elements 3"),
+    ]
+
+
+def library_call(obj, name, *args):
+    """The method called through its builtin's call slot, the route that ends in the library's dispatcher."""
+    builtin = vars(type(obj))[name].__func__
+    return type(builtin).__call__(builtin, obj, *args)
+
+
+@pytest.mark.parametrize("kind", ["vec", "view", "mat"])
+def test_an_index_past_the_end_is_both_a_runtime_and_an_index_error(letter, kind):
+    for what, call, message in the_index_errors(letter, kind):
+        with pytest.raises(kaldra.OutOfRangeError) as error:
+            call()
+        assert type(error.value) is kaldra.OutOfRangeError, what
+        assert isinstance(error.value, RuntimeError) and isinstance(error.value, IndexError), what
+        assert str(error.value) == message, what
+
+
+def test_the_index_error_class():
+    assert kaldra.OutOfRangeError.__module__ == "kaldra"
+    assert kaldra.OutOfRangeError.__mro__[1:3] == (RuntimeError, IndexError)
+    error = pickle.loads(pickle.dumps(kaldra.OutOfRangeError("index 3 exceeds max number of elements 3")))
+    assert type(error) is kaldra.OutOfRangeError
+    assert str(error) == "index 3 exceeds max number of elements 3"
+    # The other errors of the containers stay plain RuntimeErrors.
+    for call in (lambda: kaldra.vecd(3).dim(1), lambda: kaldra.vecd(3)[::2]):
+        with pytest.raises(RuntimeError) as refused:
+            call()
+        assert type(refused.value) is RuntimeError
+
+
+def test_matrices_are_not_iterable_by_one_index(letter):
+    # A matrix index is a pair: the first element read of the iteration protocol is refused.
+    a = cls(letter, "mat")(2, 2)
+    with pytest.raises(TypeError) as error:
+        list(a)
+    assert str(error.value).endswith(
+        "\nInvoked with: " + repr(a) + ", 0\nthe index must be a pair (row, column) of ints, as in A[i, j], not int"
+    )
 
 
 # --- text form --------------------------------------------------------------------------------------
@@ -370,6 +455,6 @@ def test_matrix_without_rows_shows_its_size_only():
     assert repr(kaldra.matc(0, 3)) == "Matrix of size: (0, 3)\n"
 
 
-def test_matrix_with_rows_but_no_columns_cannot_be_shown():
-    with pytest.raises(RuntimeError, match="^requested array index 0exceeds max number of elements 0$"):
-        repr(kaldra.mats(2, 0))
+def test_matrix_with_rows_but_no_columns_shows_an_empty_row_each(letter):
+    assert repr(cls(letter, "mat")(2, 0)) == "Matrix of size: (2, 0)\n[]\n[]\n"
+    assert repr(cls(letter, "mat")(0, 0)) == "Matrix of size: (0, 0)\n"

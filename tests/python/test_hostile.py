@@ -432,7 +432,7 @@ def test_messages_show_at_most_a_thousand_characters_of_each_argument():
     with pytest.raises(TypeError) as error:
         kaldra.sum(big, kaldra.vecs(10**6))
     message = str(error.value)
-    shown = message.split("Invoked with: ", 1)[1]
+    shown = message.split("Invoked with: ", 1)[1].rsplit("\n", 1)[0]
     assert len(shown) < 2 * 1000 + 10
     assert shown.startswith("Column vector of size: 1000000\n[")
     with pytest.raises(TypeError) as error:
@@ -447,10 +447,12 @@ def test_short_messages_are_exactly_the_library_ones():
     v = kaldra.vecd(2)
     with pytest.raises(TypeError) as error:
         kaldra.scale(1.0, v, v)
-    assert str(error.value).endswith(f"\nInvoked with: 1.0, {v!r}, {v!r}")
+    assert str(error.value).endswith(f"\nInvoked with: 1.0, {v!r}, {v!r}\nscale() takes 2 arguments, 3 given")
     with pytest.raises(TypeError) as error:
         kaldra.scale(1.0, x=v)
-    assert str(error.value).endswith(f"\nInvoked with: 1.0; kwargs: x={v!r}")
+    assert str(error.value).endswith(
+        f"\nInvoked with: 1.0; kwargs: x={v!r}\nkaldra takes positional arguments only; keywords given: x"
+    )
 
 
 # --- one interpreter, one initialisation --------------------------------------------------------------

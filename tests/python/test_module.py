@@ -19,9 +19,9 @@ FUNCTION_NAMES = ["scale", "sum", "dot", "copy", "swap", "axpy", "matvec", "gemv
 STANDARD_ATTRIBUTES = {"__name__", "__doc__", "__package__", "__loader__", "__spec__", "__file__"}
 
 
-def test_module_holds_exactly_the_classes_then_the_functions():
+def test_module_holds_exactly_the_classes_the_functions_and_the_index_error():
     names = [name for name in vars(kaldra) if name not in STANDARD_ATTRIBUTES]
-    assert names == CLASS_NAMES + FUNCTION_NAMES
+    assert names == CLASS_NAMES + FUNCTION_NAMES + ["OutOfRangeError"]
     assert kaldra.__doc__ is None
 
 
