@@ -90,6 +90,11 @@ DIAGNOSES = [
         "argument 1 of axpy() is a complex number, and kaldra.vecd holds real numbers",
     ),
     (
+        "NumPy complex array for a real scalar",
+        lambda: kaldra.scale(np.array(1j), v),
+        "argument 1 of scale() is a complex number, and kaldra.vecd holds real numbers",
+    ),
+    (
         "complex element for a real container",
         lambda: v.__setitem__(0, 1j),
         "the value is a complex number, and kaldra.vecd holds real numbers",
