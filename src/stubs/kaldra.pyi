@@ -11,7 +11,7 @@ not a kaldra container) raises TypeError and changes nothing.
 """
 from __future__ import annotations
 import typing
-__all__: list[str] = ['axpy', 'copy', 'dot', 'gemm', 'gemv', 'hdot', 'ls', 'matc', 'matd', 'matmul', 'mats', 'matvec', 'matz', 'scale', 'sum', 'swap', 'vecc', 'vecd', 'vecs', 'vecz', 'viewc', 'viewd', 'views', 'viewz']
+__all__: list[str] = ['OutOfRangeError', 'axpy', 'copy', 'dot', 'gemm', 'gemv', 'hdot', 'ls', 'matc', 'matd', 'matmul', 'mats', 'matvec', 'matz', 'scale', 'sum', 'swap', 'vecc', 'vecd', 'vecs', 'vecz', 'viewc', 'viewd', 'views', 'viewz']
 class vecs:
     """
     A vector of n float32 elements, zero when made: vecs(n); each element is a Python float.
@@ -740,6 +740,16 @@ class matz:
         """
         The number of elements, rows * columns; kaldra containers have no len().
         """
+class OutOfRangeError(RuntimeError, IndexError):
+    """
+    An element index past the end of a vector, view or matrix: x[i], x[i] = value, A[i, j] or A[i, j] = value.
+
+    Both a RuntimeError (an except RuntimeError still catches it) and an IndexError (so for-loops, list(x), in
+    and unpacking stop at the end). Its message is the index check's: "index 3 exceeds max number of elements 3"
+    for vectors and views, "requested array index 6exceeds max number of elements 6" or "index for dimension
+    02exceeds max number of elements for that dimension 2" for matrices. Slice bounds past the end are clamped,
+    not refused.
+    """
 @typing.overload
 def axpy(a: float, x: vecs, y: vecs, /) -> vecs:
     """
