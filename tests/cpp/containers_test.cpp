@@ -1,9 +1,11 @@
-// Containers: construction, zero fill, shared storage of copies and views, and size refusals (moves are
-// in moved_from_test.cpp).
+// Containers: construction, zero fill, containers made for overwrite, shared storage of copies and views,
+// and size refusals (moves are in moved_from_test.cpp).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <complex>
 #include <cstdint>
+#include <limits>
 #include <new>
 #include <stdexcept>
 #include <utility>
@@ -131,4 +133,71 @@ TYPED_TEST(ContainerTest, StorageBeyondWhatCanBeAllocatedIsRefused)
     // The element count fits in size_t, its byte size does not.
     EXPECT_THROW((Matrix<E>(size_t(1) << 31, size_t(1) << 31)), std::bad_alloc);
     EXPECT_THROW(Vector<E>(size_t(1) << 62), std::bad_alloc);
+}
+
+// A container made for overwrite holds exactly what its fill wrote, and exists only once that fill has
+// returned: a fill that throws leaves nothing behind (a leak shows in the sanitized build).
+TYPED_TEST(ContainerTest, MadeForOverwriteHoldsWhatTheFillWrote)
+{
+    using E = TypeParam;
+    const auto writeSamples = [](size_t numel) {
+        return [numel](E* elements) {
+            for (size_t i = 0; i < numel; ++i)
+                elements[i] = sample<E>(int(i) + 1);
+        };
+    };
+    const Vector<E> v = Vector<E>::forOverwrite(5, writeSamples(5));
+    const Matrix<E> m = Matrix<E>::forOverwrite(2, 3, writeSamples(6));
+    EXPECT_EQ(v.numel(), 5u);
+    EXPECT_EQ(m.template dim<0>(), 2u);
+    EXPECT_EQ(m.template dim<1>(), 3u);
+    for (size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(v[i], sample<E>(int(i) + 1)) << i;
+    for (size_t i = 0; i < 6; ++i)
+        EXPECT_EQ((m[{i % 2, i / 2}]), sample<E>(int(i) + 1)) << i;
+
+    // Empty ones are valid and need nothing written.
+    EXPECT_EQ(Vector<E>::forOverwrite(0, [](E*) {}).numel(), 0u);
+    EXPECT_EQ((Matrix<E>::forOverwrite(3, 0, [](E*) {}).template dim<0>()), 3u);
+
+    EXPECT_THROW((void)Vector<E>::forOverwrite(4, [](E*) { throw std::runtime_error("fill failed"); }),
+                 std::runtime_error);
+    EXPECT_THROW((void)Matrix<E>::forOverwrite(2, 2, [](E*) { throw std::runtime_error("fill failed"); }),
+                 std::runtime_error);
+}
+
+// Sizes are refused as the zero-filled constructors refuse them, before the fill runs.
+TYPED_TEST(ContainerTest, MadeForOverwriteRefusesSizesBeforeTheFill)
+{
+    using E = TypeParam;
+    bool filled = false;
+    const auto fill = [&](E*) { filled = true; };
+    const size_t most = std::numeric_limits<size_t>::max();
+    EXPECT_THROW((void)Vector<E>::forOverwrite(most, fill), std::bad_array_new_length);
+    EXPECT_THROW((void)Vector<E>::forOverwrite(size_t(1) << 62, fill), std::bad_alloc);
+    EXPECT_THROW((void)Matrix<E>::forOverwrite(most, 2, fill), std::overflow_error);
+    EXPECT_THROW((void)Matrix<E>::forOverwrite(size_t(1) << 31, size_t(1) << 31, fill), std::bad_alloc);
+    EXPECT_FALSE(filled);
+}
+
+// The usual constructors zero their elements also in memory that held other values just before (a
+// container made for overwrite, freed), at sizes from the small allocations to those on huge pages.
+TYPED_TEST(ContainerTest, NewContainersReadAsZeroInReusedMemory)
+{
+    using E = TypeParam;
+    const auto expectZeros = [](const auto& c) {
+        for (size_t i = 0; i < c.numel(); ++i)
+            ASSERT_EQ(c.get()[i], E(0)) << i;
+    };
+    for (size_t n : {size_t(4), size_t(1000), size_t(1) << 20}) {
+        SCOPED_TRACE(n);
+        const auto leaveDirtyMemory = [n] {
+            const auto dirty =
+                Vector<E>::forOverwrite(n, [n](E* elements) { std::fill(elements, elements + n, sample<E>(1)); });
+        };
+        leaveDirtyMemory();
+        expectZeros(Vector<E>(n));
+        leaveDirtyMemory();
+        expectZeros(Matrix<E>(n / 2, 2));
+    }
 }
