@@ -27,7 +27,8 @@ What is not compared bit-exactly, and why:
   product with a = 0 or an empty inner dimension has no product term at all: y <- b*y exactly, A and x
   are not read (an inf or NaN in them, or a non-finite a, changes nothing), for every element type.
 * Overlapping operands are compared like any others. The level-1 operations read x as it was before
-  the call whatever the overlap; swap refuses runs that overlap shifted and leaves a run swapped with
+  the call whatever the overlap (axpy and sum of a run onto itself give what a separate copy of x
+  gives, for every factor); swap refuses runs that overlap shifted and leaves a run swapped with
   itself alone; the products compute from their inputs' values before the call; ls refuses an x that
   shares elements with A.
 * ls follows kaldra's rank rule on the triangular factor the driver leaves in A (read back and first
@@ -312,21 +313,12 @@ class Model:
         if y.numel < x.numel:
             raise Expected(RuntimeError, short_message(op, x, y))
         n = x.numel
-        xr, yr = x.region(), y.region(n)
+        yr = y.region(n)
         xv, yv = wide(x.values(), letter), wide(y.values()[:n], letter)
         if n == 0 or a == 0:
             return []
-        if same_start(xr, yr):
-            if letter in COMPLEX:
-                factor = DTYPES[letter](1) + DTYPES[letter](a)
-                exp = scal_values(factor, yv, letter)
-            else:
-                with np.errstate(all="ignore"):
-                    exp = yv + wide(a, letter) * yv
-            with np.errstate(all="ignore"):
-                bound = (1 + np.abs(wide(a, letter))) * np.abs(yv)
-            return [Write(yr, exp, bound, elementwise_check(letter, 3))]
-        # x as it was before the call, whatever the overlap
+        # x as it was before the call, whatever the overlap: x and y the same run give what a separate
+        # copy of x gives, NaN and inf included
         with np.errstate(all="ignore"):
             exp = wide(a, letter) * xv + yv
             bound = np.abs(wide(a, letter)) * np.abs(xv) + np.abs(yv)

@@ -96,14 +96,14 @@ TYPED_TEST(PiecesTest, MendedPathsWorkPieceByPiece)
     using E = TypeParam;
     for (size_t n : runLengths) {
         SCOPED_TRACE(n);
-        // One run in both places: (1 + a) * v over every piece.
+        // One run in both places: a * v + v over every piece, as with a copy of v.
         Vector<E> v(n);
         fill(v, 1);
         const std::vector<E> v0 = values(v);
         const E a = sample<E>(5);
         Operations::axpy(a, v, v);
         for (size_t i = 0; i < n; ++i)
-            EXPECT_EQ(v[i], (E(1) + a) * v0[i]) << i;
+            EXPECT_EQ(v[i], a * v0[i] + v0[i]) << i;
 
         // A NaN factor reaches every element.
         Operations::scale(E(std::numeric_limits<double>::quiet_NaN()), v);
