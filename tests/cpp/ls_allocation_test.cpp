@@ -1,0 +1,89 @@
+// A small ls touches no allocator: every malloc, calloc and realloc of the process is counted while
+// small systems of every element type and shape are solved, after one warm-up solve of each.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <complex>
+#include <cstddef>
+
+#include "Operations/Operations"
+
+#if !defined(__SANITIZE_ADDRESS__)
+#define KALDRA_COUNTS_ALLOCATIONS 1
+
+// glibc's own entry points, which the replacements below hand every request to.
+extern "C" void* __libc_malloc(std::size_t size);
+extern "C" void* __libc_calloc(std::size_t count, std::size_t size);
+extern "C" void* __libc_realloc(void* p, std::size_t size);
+extern "C" void __libc_free(void* p);
+
+namespace {
+std::atomic<bool> counting{false};
+std::atomic<long> allocations{0};
+void count()
+{
+    if (counting.load(std::memory_order_relaxed))
+        allocations.fetch_add(1, std::memory_order_relaxed);
+}
+} // namespace
+
+// Replacing malloc and its kin in the program replaces them for every library it loads, LAPACKE's
+// and the C++ runtime's operator new included.
+extern "C" void* malloc(std::size_t size)
+{
+    count();
+    return __libc_malloc(size);
+}
+extern "C" void* calloc(std::size_t count_, std::size_t size)
+{
+    count();
+    return __libc_calloc(count_, size);
+}
+extern "C" void* realloc(void* p, std::size_t size)
+{
+    count();
+    return __libc_realloc(p, size);
+}
+extern "C" void free(void* p) { __libc_free(p); }
+#endif
+
+template <typename T>
+class LsAllocationTest : public ::testing::Test {};
+using ElementTypes = ::testing::Types<float, double, std::complex<float>, std::complex<double>>;
+TYPED_TEST_SUITE(LsAllocationTest, ElementTypes);
+
+TYPED_TEST(LsAllocationTest, SmallSolvesAllocateNothing)
+{
+#ifndef KALDRA_COUNTS_ALLOCATIONS
+    GTEST_SKIP() << "the address sanitizer owns malloc in this build";
+#else
+    using namespace Algorithms;
+    using E = TypeParam;
+    struct Shape {
+        size_t rows, cols;
+    };
+    // Square, tall, wide (for complex types the wide path factors a copy of A), a row and a column.
+    const Shape shapes[] = {{3, 3}, {5, 3}, {3, 5}, {1, 4}, {4, 1}, {6, 6}};
+    for (const Shape& s : shapes) {
+        Matrix<E> original(s.rows, s.cols), A(s.rows, s.cols);
+        for (size_t j = 0; j < s.cols; ++j)
+            for (size_t i = 0; i < s.rows; ++i)
+                original[{i, j}] = E(double((i * 3 + j * 5) % 7) / 7 + (i == j ? 4.0 : 0.0));
+        Vector<E> b(std::max(s.rows, s.cols)), x(std::max(s.rows, s.cols));
+        for (size_t i = 0; i < b.numel(); ++i)
+            b[i] = E(double(i) + 1);
+        auto solve = [&] {
+            std::copy(original.get(), original.get() + original.numel(), A.get());
+            std::copy(b.get(), b.get() + b.numel(), x.get());
+            Operations::ls(A, x);
+        };
+        solve();
+        allocations = 0;
+        counting = true;
+        for (int i = 0; i < 100; ++i)
+            solve();
+        counting = false;
+        EXPECT_EQ(allocations.load(), 0) << s.rows << " x " << s.cols;
+    }
+#endif
+}
