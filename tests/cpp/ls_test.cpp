@@ -246,6 +246,42 @@ TYPED_TEST(LsTest, IllConditionedFullRankSystemsSolve)
     }
 }
 
+// Full rank at any scale: the condition number does not change when A is multiplied by a power of ten,
+// even where the squares of its elements (or of its inverse's) would leave the exponent range.
+TYPED_TEST(LsTest, BadlyScaledFullRankSystemsSolve)
+{
+    using E = TypeParam;
+    using R = decltype(std::abs(E()));
+    const double far = std::is_same_v<R, float> ? 1e25 : 1e170;
+    for (const double scale : {1 / far, far})
+        for (const bool tall : {true, false}) {
+            const size_t rows = tall ? 4 : 3, cols = tall ? 3 : 4;
+            Matrix<E> A(rows, cols);
+            for (size_t j = 0; j < cols; ++j)
+                for (size_t i = 0; i < rows; ++i)
+                    A[{i, j}] = E(R(scale * ((i == j ? 4.0 : 0.0) + double((i + 2 * j) % 3) / 4)));
+            // b = A s for s = (1, -2, 3) (and 0 for a fourth column): a consistent system, whose
+            // solution leaves no residual.
+            const double s[] = {1, -2, 3};
+            Vector<E> x(4);
+            for (size_t i = 0; i < rows; ++i)
+                for (size_t j = 0; j < 3; ++j)
+                    x[i] += A[{i, j}] * E(R(s[j]));
+            const std::vector<E> A0 = values(A);
+            Operations::ls(A, x);
+            // the residual of the solution, relative to b's scale
+            for (size_t i = 0; i < rows; ++i) {
+                E row = 0;
+                for (size_t j = 0; j < cols; ++j)
+                    row += A0[i + j * rows] * x[j];
+                double b = 0;
+                for (size_t j = 0; j < 3; ++j)
+                    b += double(std::real(A0[i + j * rows])) * s[j];
+                EXPECT_NEAR(double(std::real(row)) / scale, b / scale, 1e-3) << scale << (tall ? " tall" : " wide");
+            }
+        }
+}
+
 // A NaN or an infinity in A or in the right-hand side is refused before the driver runs, naming the
 // operand and the element; past the right-hand side (m < n) x's elements do not enter the solution.
 TYPED_TEST(LsTest, NonFiniteOperandsAreRefusedBeforeAnythingIsWritten)
