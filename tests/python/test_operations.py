@@ -771,6 +771,47 @@ def test_least_squares_solves_ill_conditioned_full_rank_systems(letter, rows):
     assert error <= condition * np.finfo(DTYPES[letter]).eps
 
 
+@pytest.mark.parametrize("letter", LETTERS)
+@pytest.mark.parametrize(
+    "rows, cols",
+    [
+        (1, 1),
+        (10, 10),
+        (11, 11),
+        (12, 11),
+        (11, 12),
+        (32, 32),
+        (40, 32),
+        (32, 40),
+        (33, 33),
+        (45, 33),
+        (33, 45),
+        (3, 200),
+        (200, 3),
+    ],
+)
+@pytest.mark.parametrize("scale", ["one", "tiny", "huge"])
+def test_least_squares_across_sizes_and_scales(letter, rows, cols, scale, rng):
+    # Small systems are factored by the unblocked routines directly, larger ones and operands near the
+    # ends of the exponent range (which need scaling) by the driver: the same solution and residual.
+    real = np.float32 if letter in "sc" else np.float64
+    exponent = {"one": 0, "tiny": np.finfo(real).minexp + 10, "huge": np.finfo(real).maxexp - 10}[scale]
+    A_values = random_values(letter, rows * cols, rng).reshape(rows, cols)
+    A_values += (4 * np.sqrt(max(rows, cols)) * np.eye(rows, cols)).astype(DTYPES[letter])
+    A_scaled = (reference(A_values, letter) * 2.0**exponent).astype(DTYPES[letter])
+    rhs = random_values(letter, rows, rng)
+    x = kn.from_array(np.concatenate([rhs, np.zeros(max(0, cols - rows), DTYPES[letter])]))
+    kaldra.ls(kn.from_array(A_scaled), x)
+    got = reference(flat(x, letter), letter)
+    # Scaled back by the same power of two, in double precision: exactly the system kaldra solved.
+    wide = reference(A_scaled, letter) * 2.0**-exponent
+    solution, *_ = np.linalg.lstsq(wide, reference(rhs, letter), rcond=None)
+    assert_close(got[:cols] * 2.0**exponent, solution, letter)
+    if rows > cols:
+        residual = np.linalg.norm(wide @ solution - reference(rhs, letter)) ** 2
+        assert_close(np.sum(np.abs(got[cols:rows]) ** 2), residual, letter)
+
+
 # The relative error a full-rank solve may reach, as a multiple of condition number times eps (draws of
 # sizes up to 50 stay below 1.5).
 ERROR_FACTOR = 10
