@@ -13,6 +13,8 @@ Run: python benchmarks/ls_rank.py [--draws N] [--seed S]
 """
 
 import argparse
+import os
+import sys
 import time
 
 import numpy as np
@@ -20,30 +22,12 @@ import numpy as np
 import kaldra
 import kaldra_numpy as kn
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "python"))
+from dependent_systems import exactly_dependent, grid_values  # noqa: E402
+
 LETTERS = "sdcz"
 DTYPES = {"s": np.float32, "d": np.float64, "c": np.complex64, "z": np.complex128}
 WIDE = {"s": np.float64, "d": np.float64, "c": np.complex128, "z": np.complex128}
-
-
-def grid(letter, shape, rng):
-    values = np.round(rng.standard_normal(shape) * 4096) / 4096
-    if letter in "cz":
-        values = values + 1j * np.round(rng.standard_normal(shape) * 4096) / 4096
-    return values
-
-
-def dependent(letter, lines, length, construction, rng):
-    A = grid(letter, (length, lines), rng)
-    j = rng.integers(lines)
-    others = [i for i in range(lines) if i != j]
-    if construction == "duplicate":
-        A[:, j] = A[:, rng.choice(others)]
-    elif construction == "twice":
-        A[:, j] = 2 * A[:, rng.choice(others)]
-    else:
-        picked = rng.choice(others, size=min(len(others), rng.integers(1, 5)), replace=False)
-        A[:, j] = A[:, picked] @ rng.choice([-3, -2, -1, 1, 2, 3], size=len(picked))
-    return A
 
 
 def shape_of(tall, rng, top=50):
@@ -90,9 +74,9 @@ def main():
                 for _ in range(args.draws):
                     rows, cols = shape_of(tall, rng)
                     order, other = min(rows, cols), max(rows, cols)
-                    lines = dependent(letter, order, other, construction, rng)
+                    lines = exactly_dependent(letter, order, other, construction, rng)
                     A = (lines if tall else lines.T).astype(DTYPES[letter], order="F")
-                    b = grid(letter, other, rng).astype(DTYPES[letter])
+                    b = grid_values(letter, other, rng).astype(DTYPES[letter])
                     refused += solves(A, b) is None
                 cells.append(f"{100 * refused / args.draws:.2f}%")
             print(f"| {letter} | {construction} | " + " | ".join(cells) + " |")
@@ -113,7 +97,7 @@ def main():
                 singular = np.ones(order) if draw % 2 else np.geomspace(1, 1 / condition, order)
                 singular[-1] = 1 / condition
                 A = ((U * singular) @ V.conj().T).astype(DTYPES[letter], order="F")
-                solution = V @ grid(letter, order, rng)
+                solution = V @ grid_values(letter, order, rng)
                 b = np.concatenate([A.astype(WIDE[letter]) @ solution, np.zeros(max(0, cols - rows))])
                 x = solves(A, b.astype(DTYPES[letter]))
                 if x is not None:

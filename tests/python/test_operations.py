@@ -27,6 +27,7 @@ from conftest import (
     scalar,
     to_array,
 )
+from dependent_systems import exactly_dependent, grid_values
 
 PAIRS = list(itertools.product(KINDS, KINDS))
 # Factors exactly representable in single precision, so the reference sees what the library sees.
@@ -864,30 +865,6 @@ def test_least_squares_without_columns_keeps_the_right_hand_side(letter, kind, r
     assert kaldra.ls(cls(letter, "mat")(rows, 0), x.obj) is None
     assert bits(x.obj, letter) == before
     assert x.sentinels_intact()
-
-
-def grid_values(letter, shape, rng):
-    """Values on a grid of 2**-12, so that small integer combinations of them are exact in every type."""
-    values = np.round(rng.standard_normal(shape) * 4096) / 4096
-    if is_complex(letter):
-        values = values + 1j * np.round(rng.standard_normal(shape) * 4096) / 4096
-    return values
-
-
-def exactly_dependent(letter, lines, length, construction, rng):
-    """`lines` columns of `length` elements, one of them an exact copy, double or integer combination
-    of others."""
-    A = grid_values(letter, (length, lines), rng)
-    j = rng.integers(lines)
-    others = [i for i in range(lines) if i != j]
-    if construction == "duplicate":
-        A[:, j] = A[:, rng.choice(others)]
-    elif construction == "twice":
-        A[:, j] = 2 * A[:, rng.choice(others)]
-    else:
-        picked = rng.choice(others, size=min(len(others), rng.integers(1, 5)), replace=False)
-        A[:, j] = A[:, picked] @ rng.choice([-3, -2, -1, 1, 2, 3], size=len(picked))
-    return A
 
 
 def orthonormal_columns(letter, rows, cols, rng):
