@@ -191,6 +191,9 @@ void addElementType(std::vector<ContainerClass>& classes, Listings& listings)
 
 void initModule(py::module_& m)
 {
+    // This module's own copy of the library's standard translation, for what this module throws: in the
+    // wheel each module has a C++ runtime of its own, and the process-wide copy may be kaldra's.
+    py::register_local_exception_translator(&py::detail::translate_exception);
     // The containers are kaldra's classes: importing kaldra registers them.
     py::module_::import("kaldra");
     py::module_ numpy;

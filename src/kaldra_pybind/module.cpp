@@ -44,6 +44,11 @@ void initKaldra(pybind11::module_& m)
 {
     using namespace kaldra;
     dispatch::reset();
+    // The wheel links a C++ runtime into each module, and code of one runtime does not recognise the
+    // exception types of another. The library's standard translation sits in its process-wide list, made
+    // by whichever module loads first (kaldra_numpy, say); this module's own copy of it, registered first
+    // so that it runs after this module's other translators, translates whatever this module throws.
+    py::register_local_exception_translator(&py::detail::translate_exception);
     hana::for_each(typeSet, [&](auto tup) { registerClasses(tup, m); });
     hana::for_each(operationsSet, [&](auto hanaType) { defineOperations<typename decltype(hanaType)::type>(m); });
     installFrontPath(m);

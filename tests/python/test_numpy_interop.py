@@ -439,3 +439,30 @@ def test_importing_kaldra_numpy_leaves_kaldra_unchanged():
         "[n for n in dir(kaldra_numpy) if not n.startswith('__')]) == ['asarray', 'assign', 'from_array']\n"
     )
     assert result.returncode == 0, result.stderr
+
+
+# Each failing call with the exception and the start of the message it must raise, whichever module loaded
+# first: in the wheel each module carries its own C++ runtime, so each must translate its own exceptions.
+FAILING_CALLS = [
+    ("kaldra.gemv(1.0, 0.0, kaldra.matd(2, 3), kaldra.vecd(4), kaldra.vecd(2))", "RuntimeError", "In gemv"),
+    ("kaldra.matmul(kaldra.matd(2, 3), kaldra.matd(2, 3), kaldra.matd(2, 3))", "RuntimeError", "In gemm"),
+    ("kaldra.vecd(2)[5]", "OutOfRangeError", "index 5 exceeds"),
+    ("kaldra.vecd(2**62)", "MemoryError", ""),
+    ("kaldra.sum(1, 2)", "TypeError", "sum(): incompatible function arguments"),
+    ("kn.assign(kaldra.vecd(2), numpy.zeros(3))", "ValueError", "In assign, the array has shape (3,)"),
+    ("kn.from_array(numpy.zeros(3, dtype=numpy.int32))", "TypeError", "In from_array, the array has dtype int32"),
+]
+
+
+@pytest.mark.parametrize("first", ["kaldra", "kaldra_numpy"])
+def test_errors_are_translated_whichever_module_loads_first(first):
+    calls = "".join(
+        f"try:\n    {call}\nexcept Exception as error:\n    print(type(error).__name__, str(error)[:40])\n"
+        for call, _, _ in FAILING_CALLS
+    )
+    result = run_python(f"import {first}\nimport kaldra, numpy, kaldra_numpy as kn\n{calls}")
+    assert result.returncode == 0, result.stderr
+    lines = result.stdout.splitlines()
+    assert len(lines) == len(FAILING_CALLS)
+    for line, (call, error, start) in zip(lines, FAILING_CALLS):
+        assert line.startswith(f"{error} {start}"), (call, line)
