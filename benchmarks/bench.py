@@ -310,7 +310,7 @@ def summarise_small(medians, fastest, driver):
             }
 
         fast, ints = side("fast"), side("int")
-        # The spread over positions compares each overload's fastest batch: max / min over up to 108
+        # The spread over positions compares each overload's fastest batch: max / min over all of a function's
         # medians would mostly measure the shared machine's noise.
         best = {
             k[2:]: v - refill.get((function,) + k[2:], 0.0)

@@ -932,8 +932,10 @@ class Runner:
         if op in ("gemv", "matvec"):
             a, b = values if op == "gemv" else (DTYPES[letter](1), DTYPES[letter](1))
             return Model.gemv(letter, a, b, *boxes), None
-        a, b = values if op == "gemm" else (DTYPES[letter](1), DTYPES[letter](1))
-        return Model.gemm(letter, a, b, *boxes), None
+        if op in ("gemm", "matmul"):
+            a, b = values if op == "gemm" else (DTYPES[letter](1), DTYPES[letter](1))
+            return Model.gemm(letter, a, b, *boxes), None
+        raise NotImplementedError(f"the model has no result for {op}")
 
     def check_result(self, op, got, boxes, result, desc):
         returns = FUNCTIONS[op]["returns"]
