@@ -17,12 +17,14 @@ import argparse
 import itertools
 import json
 import os
+import pathlib
 import platform
 import statistics
 import subprocess
 import sys
 import time
 import timeit
+import tomllib
 
 import numpy as np
 import scipy.linalg.blas as blas
@@ -35,23 +37,22 @@ KINDS = ("vec", "view", "mat")
 COMPLEX = {"c", "z"}
 DTYPES = {"s": np.float32, "d": np.float64, "c": np.complex64, "z": np.complex128}
 
+# The module functions' facts (parameters, admitted kinds, element types), as the tests hold them against
+# the module.
+FUNCTIONS = tomllib.loads(
+    (pathlib.Path(__file__).resolve().parents[1] / "src" / "kaldra_pybind" / "functions.toml").read_text()
+)
 # name -> (scalar count, admissible kinds per container position)
 LAYOUT = {
-    "scale": (1, [KINDS]),
-    "sum": (0, [KINDS, KINDS]),
-    "dot": (0, [KINDS, KINDS]),
-    "copy": (0, [KINDS, KINDS]),
-    "swap": (0, [KINDS, KINDS]),
-    "axpy": (1, [KINDS, KINDS]),
-    "hdot": (0, [KINDS, KINDS]),
-    "ls": (0, [("mat",), KINDS]),
-    "matvec": (0, [KINDS, KINDS, KINDS]),
-    "gemv": (2, [KINDS, KINDS, KINDS]),
-    "gemm": (2, [("mat",), ("mat",), ("mat",)]),
-    "matmul": (0, [("mat",), ("mat",), ("mat",)]),
+    name: (len(facts["scalars"]), [KINDS if kinds == "any" else ("mat",) for kinds in facts["containers"].values()])
+    for name, facts in FUNCTIONS.items()
 }
+# name -> the element types it has overloads for
+LETTERS_OF = {name: facts.get("letters", LETTERS) for name, facts in FUNCTIONS.items()}
+# Functions whose containers all hold the same 3 elements on small operands; the others get 3 x 3 matrices.
 LEVEL1 = {"scale", "sum", "dot", "copy", "swap", "axpy", "hdot"}
-# The routine each function calls, by letter.
+# The routine each function calls, by letter. A function without one (or without a scipy or NumPy
+# equivalent below) is timed without that comparison.
 ROUTINE = {
     "scale": "scal",
     "sum": "axpy",
@@ -69,7 +70,9 @@ ROUTINE = {
 
 
 def routine_name(function, letter):
-    routine = ROUTINE[function]
+    routine = ROUTINE.get(function)
+    if routine is None:
+        return None
     if routine == "dotu" and letter not in COMPLEX:
         routine = "dot"
     return letter + routine
@@ -171,7 +174,7 @@ def scipy_call(function, letter):
         "matmul": ("r(one, A, B, beta=zero, c=C, overwrite_c=1)", r("gemm")),
         "ls": ("r(A0, b0)", getattr(lapack, letter + "gels")),
     }
-    stmt, routine = table[function]
+    stmt, routine = table.get(function, (None, None))
     if routine is None:
         return None
     A0 = arr(3, 3) + 3 * np.eye(3, dtype=dt)
@@ -200,7 +203,7 @@ def numpy_call(function, letter):
         "matmul": "np.matmul(A, B, out=C)",
         "ls": "np.linalg.lstsq(A0, x, rcond=None)",
     }
-    stmt = table[function]
+    stmt = table.get(function)
     return None if stmt is None else (stmt, env)
 
 
@@ -254,9 +257,7 @@ def small_suite(driver, rounds):
     jobs = {}
     raising = {}
     for function, (scalars, kinds_per_position) in LAYOUT.items():
-        for letter in LETTERS:
-            if function == "hdot" and letter not in COMPLEX:
-                continue
+        for letter in LETTERS_OF[function]:
             for kinds in itertools.product(*kinds_per_position):
                 stmt, env = small_call(function, letter, kinds)
                 try:
@@ -309,7 +310,7 @@ def summarise_small(medians, fastest, driver):
             }
 
         fast, ints = side("fast"), side("int")
-        # The spread over positions compares each overload's fastest batch: max / min over up to 108
+        # The spread over positions compares each overload's fastest batch: max / min over all of a function's
         # medians would mostly measure the shared machine's noise.
         best = {
             k[2:]: v - refill.get((function,) + k[2:], 0.0)
@@ -319,7 +320,9 @@ def summarise_small(medians, fastest, driver):
         last = ("z", tuple(k[-1] for k in kinds_per_position))
         lib_refill = refill.get((function,) + last, 0.0)
         # What the routine itself costs, from the driver: the front path's own share is the rest.
-        overhead = {k: v - driver[routine_name(function, k[0])] for k, v in fast.items()}
+        overhead = {
+            k: v - driver[routine_name(function, k[0])] for k, v in fast.items() if routine_name(function, k[0])
+        }
         # Within one element type every overload calls the same routine: compare positions there.
         letters = sorted({k[0] for k in best})
         within = max(
@@ -335,8 +338,8 @@ def summarise_small(medians, fastest, driver):
                 "dearest": max(fast.values()),
                 "all_ratio": max(best.values()) / min(best.values()),
                 "within_type_ratio": within,
-                "overhead_min": min(overhead.values()),
-                "overhead_max": max(overhead.values()),
+                "overhead_min": min(overhead.values(), default=None),
+                "overhead_max": max(overhead.values(), default=None),
                 "last": fast[last],
                 "last_int": ints.get(last),
                 "int_ratio": max(ints[k] / fast[k] for k in ints) if ints else None,
@@ -344,7 +347,7 @@ def summarise_small(medians, fastest, driver):
                 "library_last_int": None if library_int is None else library_int - lib_refill,
                 "scipy_z": medians.get(("scipy", function, "z", ())),
                 "numpy_z": medians.get(("numpy", function, "z", ())),
-                "driver_z": driver[routine_name(function, "z")],
+                "driver_z": driver.get(routine_name(function, "z")),
             }
         )
     return rows
@@ -607,6 +610,10 @@ def us(seconds):
     return "—" if seconds is None else f"{seconds * 1e6:.3g}"
 
 
+def positive(seconds):
+    return None if seconds is None else max(seconds, 0)
+
+
 def ratio(a, b):
     return "—" if a is None or b is None else f"{a / b:.2f}"
 
@@ -654,7 +661,7 @@ def render(small_rows, large, large_best, large_driver, imp, threads):
     for r in small_rows:
         lines.append(
             f"| `{r['function']}` | {r['overloads']} | {r['all_ratio']:.2f} | {r['within_type_ratio']:.2f} "
-            f"| {us(max(r['overhead_min'], 0))}–{us(max(r['overhead_max'], 0))} "
+            f"| {us(positive(r['overhead_min']))}–{us(positive(r['overhead_max']))} "
             f"| {'—' if r['int_ratio'] is None else format(r['int_ratio'], '.2f')} | {ratio(r['last'], r['scipy_z'])} "
             f"| {ratio(r['library_last'], r['last'])} | {ratio(r['library_last_int'], r['last_int'])} "
             f"| {ratio(r['last'], r['numpy_z'])} | {ratio(r['last'], r['driver_z'])} |"

@@ -32,9 +32,7 @@ def worker(module_dir, repeats):
     assert os.path.dirname(bench.kaldra.__file__) == os.path.abspath(module_dir), bench.kaldra.__file__
     jobs = {}
     for function, (scalars, kinds_per_position) in bench.LAYOUT.items():
-        for letter in bench.LETTERS:
-            if function == "hdot" and letter not in bench.COMPLEX:
-                continue
+        for letter in bench.LETTERS_OF[function]:
             for kinds in itertools.product(*kinds_per_position):
                 for ints in [False, True] if scalars else [False]:
                     stmt, env = bench.small_call(function, letter, kinds, int_scalars=ints)

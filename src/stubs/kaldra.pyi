@@ -4,10 +4,10 @@ Dense linear algebra on vectors and matrices of float32 (s), float64 (d), comple
 elements, computed by BLAS and LAPACK.
 
 Containers: vec<letter>(n), mat<letter>(numRows, numCols) stored column by column, and views x[i:j] that share a
-vector's storage. The twelve functions work in place on the containers passed in and return the output container
-itself (dot and hdot a number, swap and ls None). Arguments go by position only, and all containers of one call
-have one element type: a call that fits no overload (a vecs with a vecd, a keyword argument, an object that is
-not a kaldra container) raises TypeError and changes nothing.
+vector's storage. The functions work in place on the containers passed in and return the output container itself
+(dot and hdot a number, swap and ls None). Arguments go by position only, and all containers of one call have
+one element type: a call that fits no overload (a vecs with a vecd, a keyword argument, an object that is not a
+kaldra container) raises TypeError and changes nothing.
 """
 from __future__ import annotations
 import typing

@@ -1,5 +1,8 @@
-"""Helpers shared by the kaldra tests: the twelve classes by letter and kind, conversion between
-containers and NumPy arrays element by element, and tolerances by precision."""
+"""Helpers shared by the kaldra tests: the classes by letter and kind, the module functions' facts,
+conversion between containers and NumPy arrays element by element, and tolerances by precision."""
+
+import pathlib
+import tomllib
 
 import numpy as np
 import pytest
@@ -10,6 +13,32 @@ LETTERS = "sdcz"
 KINDS = ("vec", "view", "mat")
 REAL = "sd"
 COMPLEX = "cz"
+
+# The Python-side facts of each module function (parameters, the kinds each container admits, element
+# types, result, docstrings), read from the source tree also when the tests run against an installed
+# wheel: the wheel must agree with the source it was built from. test_module.py holds them against the
+# module.
+FUNCTIONS = tomllib.loads(
+    (pathlib.Path(__file__).resolve().parents[2] / "src" / "kaldra_pybind" / "functions.toml").read_text()
+)
+ADMITTED = {"any": KINDS, "mat": ("mat",)}
+
+
+def layout(function):
+    """(number of scalars, the kinds each container position admits) of a module function."""
+    facts = FUNCTIONS[function]
+    return len(facts["scalars"]), [ADMITTED[kinds] for kinds in facts["containers"].values()]
+
+
+def letters_of(function):
+    """The element types a module function has overloads for."""
+    return FUNCTIONS[function].get("letters", LETTERS)
+
+
+def module_functions():
+    """The names of the module's functions, in the order it holds them."""
+    return [name for name, value in vars(kaldra).items() if type(value).__name__ == "builtin_function_or_method"]
+
 
 DTYPES = {"s": np.float32, "d": np.float64, "c": np.complex64, "z": np.complex128}
 # Relative tolerances for results computed in the element type's precision.

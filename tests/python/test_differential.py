@@ -11,8 +11,16 @@ from hypothesis import HealthCheck, given, settings
 from hypothesis import strategies as st
 
 sys.path.insert(0, str(Path(__file__).resolve().parents[2]))
+from conftest import module_functions  # noqa: E402
 from fuzz.hostile import HostileRunner  # noqa: E402
-from fuzz.model import HypothesisChooser, RandomChooser, Runner  # noqa: E402
+from fuzz.model import OPERATIONS, HypothesisChooser, RandomChooser, Runner  # noqa: E402
+
+
+def test_the_model_has_every_function_of_the_module():
+    """The model is code, one branch per function: a function added to the module needs one here."""
+    functions = set(module_functions())
+    assert sorted(functions - set(OPERATIONS)) == [], "functions of the module that fuzz/model.py lacks"
+    assert set(OPERATIONS) <= functions
 
 
 @settings(max_examples=40, deadline=None, suppress_health_check=[HealthCheck.too_slow, HealthCheck.data_too_large])

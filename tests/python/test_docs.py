@@ -11,6 +11,8 @@ import sys
 
 import pytest
 
+from conftest import module_functions
+
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PAGES = [ROOT / "README.md", *sorted((ROOT / "docs").glob("*.md"))]
 
@@ -112,3 +114,18 @@ def test_relative_links_lead_to_files_of_the_checkout(page):
     targets = [t for t in LINK.findall(page.read_text()) if "://" not in t and not t.startswith("mailto:")]
     missing = [t for t in targets if not (page.parent / t).exists()]
     assert not missing, f"{page.name} links to missing files: {missing}"
+
+
+def test_every_function_of_the_module_is_documented():
+    """Each function has a row in the README's quick reference, is named in docs/python.md, and its
+    operation is shown as a call in docs/cpp.md."""
+    readme = (ROOT / "README.md").read_text()
+    reference = readme[readme.index("## Quick reference") : readme.index("## Containers and views")]
+    rows = set(re.findall(r"^\| `(\w+)\(", reference, re.MULTILINE))
+    python = set(re.findall(r"`(\w+)`", (ROOT / "docs" / "python.md").read_text()))
+    cpp = set(re.findall(r"`(\w+)\(", (ROOT / "docs" / "cpp.md").read_text()))
+    functions = set(module_functions())
+    assert functions
+    assert sorted(functions - rows) == [], "missing from the README's quick reference"
+    assert sorted(functions - python) == [], "not named in docs/python.md"
+    assert sorted(functions - cpp) == [], "no call shown in docs/cpp.md"

@@ -1,4 +1,6 @@
-"""The module as imported: its contents, the version guard, and every function's overload list."""
+"""The module as imported: its contents, the version guard, and every function's overload list, held
+against the functions' facts (src/kaldra_pybind/functions.toml) that the stubs, the other tests, the
+benchmarks and the fuzzer read."""
 
 import itertools
 import json
@@ -11,11 +13,11 @@ import sys
 import pytest
 
 import kaldra
-from conftest import KINDS, LETTERS, REAL
+from conftest import FUNCTIONS, KINDS, LETTERS, REAL, layout, letters_of
 
 CLASS_NAMES = [kind + letter for letter in LETTERS for kind in KINDS]
-# In the order the module creates them.
-FUNCTION_NAMES = ["scale", "sum", "dot", "copy", "swap", "axpy", "matvec", "gemv", "ls", "gemm", "matmul", "hdot"]
+# In the order the module creates them, which is the order of the facts file.
+FUNCTION_NAMES = list(FUNCTIONS)
 STANDARD_ATTRIBUTES = {"__name__", "__doc__", "__package__", "__loader__", "__spec__", "__file__"}
 
 
@@ -107,51 +109,32 @@ def class_name(letter, kind):
 
 
 def expected_overloads(function):
-    """(argument types, result type) of each overload of `function`, in list order: element type first,
-    then the kind of each container argument in turn, each in the order vec, view, mat."""
+    """(argument types, result type) of each overload of `function` as its facts give them, in list
+    order: element type first, then the kind of each container argument in turn, each in the order vec,
+    view, mat."""
+    facts = FUNCTIONS[function]
+    scalars, admitted = layout(function)
+    containers = list(facts["containers"])
     overloads = []
-    for letter in LETTERS:
+    for letter in letters_of(function):
         number = "float" if letter in REAL else "complex"
-        c = lambda kind: class_name(letter, kind)  # noqa: E731
-        if function == "scale":
-            overloads += [((number, c(x)), c(x)) for x in KINDS]
-        elif function in ("sum", "copy", "swap", "dot", "axpy", "hdot"):
-            if function == "hdot" and letter in REAL:
-                continue
-            for x, y in itertools.product(KINDS, KINDS):
-                result = {"swap": "None", "dot": number, "hdot": number}.get(function, c(y))
-                scalars = (number,) if function == "axpy" else ()
-                overloads.append((scalars + (c(x), c(y)), result))
-        elif function == "ls":
-            overloads += [((c("mat"), c(y)), "None") for y in KINDS]
-        elif function in ("matvec", "gemv"):
-            scalars = (number, number) if function == "gemv" else ()
-            overloads += [(scalars + (c(x), c(y), c(z)), c(z)) for x, y, z in itertools.product(KINDS, repeat=3)]
-        elif function in ("gemm", "matmul"):
-            scalars = (number, number) if function == "gemm" else ()
-            overloads.append((scalars + (c("mat"),) * 3, c("mat")))
+        for kinds in itertools.product(*admitted):
+            classes = tuple(class_name(letter, kind) for kind in kinds)
+            returns = facts["returns"]
+            if returns in containers:
+                result = classes[containers.index(returns)]
+            else:
+                result = {"number": number, "float": "float", "None": "None"}[returns]
+            overloads.append(((number,) * scalars + classes, result))
     return overloads
 
 
+# How many overloads each function has, stated apart from the facts' kinds and element types that the
+# expected lists are made of.
 OVERLOAD_COUNTS = {
     "scale": 12, "sum": 36, "dot": 36, "copy": 36, "swap": 36, "axpy": 36,
     "hdot": 18, "ls": 12, "matvec": 108, "gemv": 108, "gemm": 4, "matmul": 4,
 }  # fmt: skip
-
-DOCSTRINGS = {
-    "scale": "scale an object",
-    "sum": "add objects",
-    "dot": "dot product",
-    "copy": "copy an object into another",
-    "swap": "swap objects into another",
-    "axpy": "axpy objects",
-    "hdot": "hermetian dot product",
-    "ls": "ls",
-    "matvec": "matvec",
-    "gemv": "gemv",
-    "gemm": "gemm",
-    "matmul": "matmul",
-}
 
 
 def parse_arguments(text):
@@ -186,7 +169,7 @@ def test_docstring_lists_every_overload_in_order(function):
     listing = docstring_listing(function)
     assert [number for number, *_ in listing] == list(range(1, len(expected) + 1))
     assert [(args, result) for _, args, result, _ in listing] == expected
-    assert {text for *_, text in listing} == {DOCSTRINGS[function]}
+    assert {text for *_, text in listing} == {FUNCTIONS[function]["doc"]}
 
 
 @pytest.mark.parametrize("function", FUNCTION_NAMES)
