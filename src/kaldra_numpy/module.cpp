@@ -8,6 +8,9 @@
 // compiles without NumPy's headers and works with every NumPy that speaks those protocols.
 #include "array_export"
 #include "array_import"
+#include "batch"
+
+#include <pybind11/complex.h>
 
 #include <complex>
 #include <string>
@@ -139,6 +142,154 @@ py::object fromArray(const py::object& array, const py::object& cls)
     return result;
 }
 
+/// The element type of a batched call, from its first array; calls f with a value of that type.
+template <typename F>
+void withBatchElementType(const char* op, const HeldArray& first, const char* operand, F&& f)
+{
+    if (!withElementType(first.format(), f))
+        batchDtypeUnsupported(op, operand, first.array());
+}
+
+/// Refuses an array whose dtype is not that of the call's first array.
+template <typename E>
+void checkDtype(const char* op, const char* firstName, const HeldArray& held, const char* operand)
+{
+    if (held.format() != Element<E>::format)
+        batchDtypeMismatch(op, operand, held.array(), firstName, Element<E>::dtype.text);
+}
+
+/// A scalar of a batched call as the element type E, converted once, as kaldra's functions convert it.
+template <typename E>
+E batchScalar(const char* op, const char* name, py::handle value)
+{
+    bool ranCode = false;
+    if constexpr (Algorithms::isComplex<E>) {
+        Py_complex c{};
+        const auto load = kaldra::dispatch::complexValueOfAny(value.ptr(), c, ranCode);
+        if (load == kaldra::dispatch::Load::failed)
+            throw py::error_already_set();
+        if (load == kaldra::dispatch::Load::refused)
+            throw py::type_error("In " + std::string(op) + ", " + name + " must be a number, not " + typeName(value));
+        return E(typename E::value_type(c.real), typename E::value_type(c.imag));
+    } else {
+        double real = 0;
+        const auto load = kaldra::dispatch::realValueOfAny(value.ptr(), real, ranCode);
+        if (load == kaldra::dispatch::Load::failed)
+            throw py::error_already_set();
+        if (load == kaldra::dispatch::Load::refused) {
+            // The number ABCs were asked already (refused values that are complex say so through them
+            // or through a complex conversion): asking again runs no code of the value's own.
+            if (PyComplex_Check(value.ptr()) || kaldra::dispatch::hasComplexConversion(value.ptr()))
+                throw py::type_error("In " + std::string(op) + ", " + name +
+                                     " is a complex number, and arrays of dtype " + Element<E>::dtype.text +
+                                     " hold real numbers");
+            throw py::type_error("In " + std::string(op) + ", " + name + " must be a real number, not " +
+                                 typeName(value));
+        }
+        return E(real);
+    }
+}
+
+/// The problem count of an input against the output's: equal, or one shared by all.
+template <typename E>
+void checkCount(const char* op, const char* operand, const Stack<E>& input, const char* output, size_t count)
+{
+    if (!input.shared && input.count != count)
+        batchCountMismatch(op, operand, input.count, output, count);
+}
+
+/// The array dimension that holds a problem's rows (0 for a shared operand) and its columns.
+template <typename E>
+int rowAxis(const Stack<E>& s)
+{
+    return s.shared ? 0 : 1;
+}
+
+py::object gemmBatchOfAny(py::handle a, py::handle b, py::handle A, py::handle X, py::handle Y)
+{
+    constexpr const char* op = "gemm_batch";
+    constexpr const char* expression = "Y[k] = aA[k]X[k] + bY[k]";
+    const HeldArray heldA(op, "A", A, false), heldX(op, "X", X, false), heldY(op, "Y", Y, true);
+    withBatchElementType(op, heldA, "A", [&](auto sample) {
+        using E = decltype(sample);
+        checkDtype<E>(op, "A", heldX, "X");
+        checkDtype<E>(op, "A", heldY, "Y");
+        const E alpha = batchScalar<E>(op, "a", a), beta = batchScalar<E>(op, "b", b);
+        const auto sa = stackOf<E>(op, "A", heldA, true, true);
+        const auto sx = stackOf<E>(op, "X", heldX, true, true);
+        const auto sy = stackOf<E>(op, "Y", heldY, true, false);
+        checkCount(op, "A", sa, "Y", sy.count);
+        checkCount(op, "X", sx, "Y", sy.count);
+        const int ra = rowAxis(sa), rx = rowAxis(sx);
+        if (sa.rows != sy.rows)
+            batchShapeMismatch(op, expression, "A", ra, sa.rows, "Y", 1, sy.rows);
+        if (sx.cols != sy.cols)
+            batchShapeMismatch(op, expression, "X", rx + 1, sx.cols, "Y", 2, sy.cols);
+        if (sa.cols != sx.rows)
+            batchShapeMismatch(op, expression, "A", ra + 1, sa.cols, "X", rx, sx.rows);
+        blasExtent(op, "A", ra, sa.rows);
+        blasExtent(op, "A", ra + 1, sa.cols);
+        blasExtent(op, "X", rx + 1, sx.cols);
+        gemmBatch<E>(alpha, beta, sa, sx, sy);
+    });
+    return py::reinterpret_borrow<py::object>(Y);
+}
+
+py::object gemvBatchOfAny(py::handle a, py::handle b, py::handle A, py::handle x, py::handle y)
+{
+    constexpr const char* op = "gemv_batch";
+    constexpr const char* expression = "y[k] = aA[k]x[k] + by[k]";
+    const HeldArray heldA(op, "A", A, false), heldX(op, "x", x, false), heldY(op, "y", y, true);
+    withBatchElementType(op, heldA, "A", [&](auto sample) {
+        using E = decltype(sample);
+        checkDtype<E>(op, "A", heldX, "x");
+        checkDtype<E>(op, "A", heldY, "y");
+        const E alpha = batchScalar<E>(op, "a", a), beta = batchScalar<E>(op, "b", b);
+        const auto sa = stackOf<E>(op, "A", heldA, true, true);
+        const auto sx = stackOf<E>(op, "x", heldX, false, true);
+        const auto sy = stackOf<E>(op, "y", heldY, false, false);
+        checkCount(op, "A", sa, "y", sy.count);
+        checkCount(op, "x", sx, "y", sy.count);
+        const int ra = rowAxis(sa);
+        if (sa.cols != sx.cols)
+            batchShapeMismatch(op, expression, "A", ra + 1, sa.cols, "x", sx.shared ? 0 : 1, sx.cols);
+        if (sa.rows != sy.cols)
+            batchShapeMismatch(op, expression, "A", ra, sa.rows, "y", 1, sy.cols);
+        blasExtent(op, "A", ra, sa.rows);
+        blasExtent(op, "A", ra + 1, sa.cols);
+        blasExtent(op, "y", 0, sy.count);
+        gemvBatch<E>(alpha, beta, sa, sx, sy);
+    });
+    return py::reinterpret_borrow<py::object>(y);
+}
+
+py::object lsBatchOfAny(py::handle A, py::handle B)
+{
+    constexpr const char* op = "ls_batch";
+    const HeldArray heldA(op, "A", A, true), heldB(op, "B", B, true);
+    py::object status;
+    withBatchElementType(op, heldA, "A", [&](auto sample) {
+        using E = decltype(sample);
+        checkDtype<E>(op, "A", heldB, "B");
+        const auto sa = stackOf<E>(op, "A", heldA, true, false);
+        const auto sb = stackOf<E>(op, "B", heldB, false, false);
+        if (sb.count != sa.count)
+            batchCountMismatch(op, "B", sb.count, "A", sa.count);
+        const size_t needed = std::max(sa.rows, sa.cols);
+        if (sb.cols < needed)
+            batchTooShort(op, sb.cols, needed, sa.rows, sa.cols);
+        blasExtent(op, "A", 1, sa.rows);
+        blasExtent(op, "A", 2, sa.cols);
+        if (shareMemory(sa, sb))
+            batchShared(op, "A", "B");
+        // The status array is made before anything is written: making it can fail (memory).
+        status = py::reinterpret_borrow<py::object>(numpyZeros)(py::int_(sa.count), "int8");
+        const HeldArray heldStatus(op, "status", status, true);
+        lsBatch<E>(sa, sb, static_cast<signed char*>(heldStatus.view().buf));
+    });
+    return status;
+}
+
 // What the functions accept for each container class, for their documentation: typed signatures that
 // the binding library lists, never called.
 template <typename C>
@@ -154,6 +305,24 @@ C fromArrayTyped(const ArrayOf<C>&, const ClassOf<C>&)
 
 AnyContainer fromArrayUntyped(const AnyArray&, const py::none&) { throw std::logic_error("a listing only"); }
 
+template <typename T>
+Array<T, 3> gemmBatchTyped(T, T, const StackOrShared<T, 3>&, const StackOrShared<T, 3>&, const Array<T, 3>&)
+{
+    throw std::logic_error("a listing only");
+}
+
+template <typename T>
+Array<T, 2> gemvBatchTyped(T, T, const StackOrShared<T, 3>&, const StackOrShared<T, 2>&, const Array<T, 2>&)
+{
+    throw std::logic_error("a listing only");
+}
+
+template <typename T>
+StatusArray lsBatchTyped(const Array<T, 3>&, const Array<T, 2>&)
+{
+    throw std::logic_error("a listing only");
+}
+
 constexpr const char* asarrayDoc =
     "A writable NumPy array over the storage of c, without a copy; it keeps the storage alive.";
 constexpr const char* assignDoc = "Copy the elements of a into c; a must have c's shape and element type.";
@@ -163,9 +332,15 @@ constexpr const char* fromArrayClassDoc =
     "A new instance of cls holding a copy of a's elements; a must have cls's element type and number of "
     "dimensions. An instance of a subclass is made without running a __new__ or __init__ of its own.";
 
-/// The listings of asarray, assign and from_array, built up overload by overload.
+constexpr const char* gemmBatchDoc = "Y[k] <- a*A[k]*X[k] + b*Y[k] for every k, in place; returns Y.";
+constexpr const char* gemvBatchDoc = "y[k] <- a*A[k]*x[k] + b*y[k] for every k, in place; returns y.";
+constexpr const char* lsBatchDoc =
+    "Solves the least-squares problem of A[k] and B[k] for every k, in place; returns each problem's status.";
+
+/// The listings of the functions, built up overload by overload.
 struct Listings {
     py::object asarray = py::none(), assign = py::none(), fromArray = py::none();
+    py::object gemmBatch = py::none(), gemvBatch = py::none(), lsBatch = py::none();
 };
 
 /// Enters one element type's container classes, and adds their typed overloads to the listings.
@@ -187,6 +362,14 @@ void addElementType(std::vector<ContainerClass>& classes, Listings& listings)
     add(std::type_identity<Vector<T>>{});
     add(std::type_identity<VectorView<T>>{});
     add(std::type_identity<Matrix<T>>{});
+    listings.gemmBatch =
+        py::cpp_function(&gemmBatchTyped<T>, py::name("gemm_batch"), py::sibling(listings.gemmBatch), py::arg("a"),
+                         py::arg("b"), py::arg("A"), py::arg("X"), py::arg("Y"), gemmBatchDoc);
+    listings.gemvBatch =
+        py::cpp_function(&gemvBatchTyped<T>, py::name("gemv_batch"), py::sibling(listings.gemvBatch), py::arg("a"),
+                         py::arg("b"), py::arg("A"), py::arg("x"), py::arg("y"), gemvBatchDoc);
+    listings.lsBatch = py::cpp_function(&lsBatchTyped<T>, py::name("ls_batch"), py::sibling(listings.lsBatch),
+                                        py::arg("A"), py::arg("B"), lsBatchDoc);
 }
 
 void initModule(py::module_& m)
@@ -218,6 +401,9 @@ void initModule(py::module_& m)
     const std::string asarrayListing = py::str(listings.asarray.attr("__doc__"));
     const std::string assignListing = py::str(listings.assign.attr("__doc__"));
     const std::string fromArrayListing = py::str(listings.fromArray.attr("__doc__"));
+    const std::string gemmBatchListing = py::str(listings.gemmBatch.attr("__doc__"));
+    const std::string gemvBatchListing = py::str(listings.gemvBatch.attr("__doc__"));
+    const std::string lsBatchListing = py::str(listings.lsBatch.attr("__doc__"));
 
     // asarray, assign and from_array find the container's class themselves (findContainerClass); what
     // they accept is documented by the binding library's own listing of the typed overloads above.
@@ -226,6 +412,11 @@ void initModule(py::module_& m)
     m.def("asarray", &asarrayOfAny, py::arg("c"), asarrayListing.c_str());
     m.def("from_array", &fromArray, py::arg("a"), py::arg("cls") = py::none(), fromArrayListing.c_str());
     m.def("assign", &assignToAny, py::arg("c"), py::arg("a"), assignListing.c_str());
+    m.def("gemm_batch", &gemmBatchOfAny, py::arg("a"), py::arg("b"), py::arg("A"), py::arg("X"), py::arg("Y"),
+          gemmBatchListing.c_str());
+    m.def("gemv_batch", &gemvBatchOfAny, py::arg("a"), py::arg("b"), py::arg("A"), py::arg("x"), py::arg("y"),
+          gemvBatchListing.c_str());
+    m.def("ls_batch", &lsBatchOfAny, py::arg("A"), py::arg("B"), lsBatchListing.c_str());
 
     // Nothing can fail any more: the process-wide state is set only now, so that an import that failed
     // (NumPy missing, say) can be tried again from scratch.
@@ -234,6 +425,7 @@ void initModule(py::module_& m)
         numpyDtypes[i] = numpy.attr("dtype")(dtypeNames[i]).release();
     numpyAsarray = py::object(numpy.attr("asarray")).release();
     numpyNdarray = py::object(numpy.attr("ndarray")).release();
+    numpyZeros = py::object(numpy.attr("zeros")).release();
     containerClasses = std::move(classes);
 }
 

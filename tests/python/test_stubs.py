@@ -171,12 +171,19 @@ MISUSES = [
     ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.matd)", "has incompatible type"),
     ("kaldra_numpy.from_array(kaldra_numpy.asarray(kaldra.vecd(2)), kaldra.viewd)", '"type[viewd]"'),
     ("kaldra_numpy.asarray(a=kaldra.vecd(2))", 'Unexpected keyword argument "a"'),
+    (
+        "kaldra_numpy.gemm_batch(1.0, 0.0, numpy.ones((2, 2, 2), numpy.float32), numpy.ones((2, 2)), numpy.ones((2, 2, 2)))",
+        '"gemm_batch" has incompatible type "ndarray[tuple[int, int, int], dtype[float64]]"',
+    ),
+    ("kaldra_numpy.gemv_batch(1j, 0.0, numpy.ones((2, 2)), numpy.ones((2, 2)), numpy.ones((2, 2)))", '"gemv_batch"'),
 ]
 
 
 def test_misuse_is_reported_by_mypy(mypy, tmp_path):
     path = tmp_path / "misuse.py"
-    path.write_text("import kaldra\nimport kaldra_numpy\n" + "\n".join(code for code, _ in MISUSES) + "\n")
+    path.write_text(
+        "import kaldra\nimport kaldra_numpy\nimport numpy\n" + "\n".join(code for code, _ in MISUSES) + "\n"
+    )
     status, output = mypy(path)
     assert status == 1
     errors = {}
@@ -184,5 +191,5 @@ def test_misuse_is_reported_by_mypy(mypy, tmp_path):
         match = re.match(r"misuse\.py:(\d+): error: (.*)", line)
         if match:
             errors[int(match[1])] = match[2]
-    for number, (code, message) in enumerate(MISUSES, start=3):
+    for number, (code, message) in enumerate(MISUSES, start=4):
         assert message in errors.get(number, ""), f"{code}: {errors.get(number)}"
