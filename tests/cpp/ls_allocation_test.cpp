@@ -1,10 +1,13 @@
-// A small ls touches no allocator: every malloc, calloc and realloc of the process is counted while
-// small systems of every element type and shape are solved, after one warm-up solve of each.
+// A small ls touches no allocator, nor does a solve of any size given its workspace (as a batch of
+// systems gives it): every malloc, calloc and realloc of the process is counted while systems of every
+// element type and shape are solved, after one warm-up solve of each.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <complex>
 #include <cstddef>
+#include <vector>
 
 #include "Operations/Operations"
 
@@ -81,6 +84,45 @@ TYPED_TEST(LsAllocationTest, SmallSolvesAllocateNothing)
         allocations = 0;
         counting = true;
         for (int i = 0; i < 100; ++i)
+            solve();
+        counting = false;
+        EXPECT_EQ(allocations.load(), 0) << s.rows << " x " << s.cols;
+    }
+#endif
+}
+
+// A batch of systems gives solveInPlace the workspace lsWorkspace names once, for systems of every size
+// and road: the driver's too (order past 32, or operands the driver scales), which then allocates nothing.
+TYPED_TEST(LsAllocationTest, SolvesInTheirGivenWorkspaceAllocateNothing)
+{
+#ifndef KALDRA_COUNTS_ALLOCATIONS
+    GTEST_SKIP() << "the address sanitizer owns malloc in this build";
+#else
+    using namespace Algorithms;
+    using E = TypeParam;
+    struct Shape {
+        size_t rows, cols;
+        double scale;
+    };
+    const Shape shapes[] = {{64, 4, 1}, {40, 34, 1}, {34, 40, 1}, {200, 3, 1}, {5, 3, 1e-300}};
+    for (const Shape& s : shapes) {
+        const size_t k = std::max(s.rows, s.cols);
+        std::vector<E> original(s.rows * s.cols), A(original.size()), b(k), x(k);
+        for (size_t j = 0; j < s.cols; ++j)
+            for (size_t i = 0; i < s.rows; ++i)
+                original[i + j * s.rows] = E(s.scale * (double((i * 3 + j * 5) % 7) / 7 + (i == j ? 4.0 : 0.0)));
+        for (size_t i = 0; i < k; ++i)
+            b[i] = E(double(i) + 1);
+        std::vector<E> work(Operations::lsWorkspace(s.rows, s.cols, A.data(), x.data()));
+        auto solve = [&] {
+            std::copy(original.begin(), original.end(), A.begin());
+            std::copy(b.begin(), b.end(), x.begin());
+            EXPECT_FALSE(Operations::solveInPlace(A.data(), s.rows, s.cols, x.data(), work.data(), work.size()));
+        };
+        solve();
+        allocations = 0;
+        counting = true;
+        for (int i = 0; i < 20; ++i)
             solve();
         counting = false;
         EXPECT_EQ(allocations.load(), 0) << s.rows << " x " << s.cols;
