@@ -452,6 +452,7 @@ FAILING_CALLS = [
     ("kaldra.sum(1, 2)", "TypeError", "sum(): incompatible function arguments"),
     ("kn.assign(kaldra.vecd(2), numpy.zeros(3))", "ValueError", "In assign, the array has shape (3,)"),
     ("kn.from_array(numpy.zeros(3, dtype=numpy.int32))", "TypeError", "In from_array, the array has dtype int32"),
+    ("kn.ls_batch(numpy.ones((2, 2, 2)), numpy.ones((3, 2)))", "ValueError", "In ls_batch, array B holds 3"),
 ]
 
 
