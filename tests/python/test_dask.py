@@ -49,4 +49,3 @@ def test_kaldra_kernel_marks_the_groups_it_refuses_and_solves_the_others(example
     assert np.isnan(solved[[1, 3, 4]]).all()
     for i in (0, 2):
         np.testing.assert_allclose(solved[i], np.linalg.lstsq(a[i], b[i], rcond=None)[0], rtol=1e-12, atol=1e-14)
-
