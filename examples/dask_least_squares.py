@@ -24,6 +24,7 @@ and stops the cluster itself. `--help` lists the sizes and cluster shapes it tak
 """
 
 import argparse
+import os
 import statistics
 import sys
 import time
@@ -39,6 +40,8 @@ import kaldra
 import kaldra_numpy
 
 Array = npt.NDArray[np.float64]
+# The variables by which OpenBLAS (and any OpenMP build of it) takes its thread count.
+BLAS_VARIABLES = ("OPENBLAS_NUM_THREADS", "OMP_NUM_THREADS")
 Kernel = Callable[[Array, Array], Array]
 
 
@@ -146,10 +149,12 @@ def main() -> int:
         parser.error("need groups, block, workers and rounds of at least 1, and rows >= cols >= 2")
 
     # Worker processes with one thread each: every kaldra call holds its process's interpreter lock, so
-    # threads of one worker would take turns. The environment reaches the worker processes before they
-    # start, and so before OpenBLAS reads it.
-    blas = str(args.blas_threads)
-    environment = {"OPENBLAS_NUM_THREADS": blas, "OMP_NUM_THREADS": blas}
+    # threads of one worker would take turns. OpenBLAS reads its thread count once, when it is loaded, and
+    # a worker process loads it as soon as it starts (it imports this script, and so NumPy and kaldra):
+    # the count must be in the environment the worker process starts with. The nannies that start the
+    # workers run in this process and pass on its environment, which takes precedence over their
+    # configuration (distributed.nanny.pre-spawn-environ); LocalCluster(env=...) arrives too late.
+    os.environ.update({name: str(args.blas_threads) for name in BLAS_VARIABLES})
     with (
         LocalCluster(
             n_workers=args.workers,
@@ -158,7 +163,6 @@ def main() -> int:
             host="127.0.0.1",
             scheduler_port=0,
             dashboard_address="127.0.0.1:0",  # its status pages too on loopback, on a free port
-            env=environment,
         ) as cluster,
         Client(cluster) as client,
     ):

@@ -2,6 +2,7 @@
 two worker processes, checked against NumPy, and its kaldra kernel on groups that kaldra refuses."""
 
 import importlib.util
+import os
 import pathlib
 import subprocess
 import sys
@@ -24,12 +25,16 @@ def example():
 
 
 def test_small_run_on_two_worker_processes_agrees_with_numpy(tmp_path):
-    # 3,001 groups in blocks of 700: the last block holds one group.
+    # 3,001 groups in blocks of 700: the last block holds one group. The OpenBLAS thread count asked for
+    # must reach the workers over both the one inherited from here and the nannies' default of 1.
     command = [sys.executable, "-W", "error", str(EXAMPLE), "--groups", "3001", "--block", "700", "--rounds", "1"]
-    result = subprocess.run(command, capture_output=True, text=True, timeout=300, cwd=tmp_path)
+    environment = {**os.environ, "OPENBLAS_NUM_THREADS": "3"}
+    result = subprocess.run(
+        [*command, "--blas-threads", "2"], capture_output=True, text=True, timeout=300, cwd=tmp_path, env=environment
+    )
     assert result.returncode == 0, result.stdout + result.stderr
     lines = result.stdout.splitlines()
-    assert lines[0] == "cluster: 2 worker processes x 1 thread(s) on 127.0.0.1, OpenBLAS threads per worker: 1"
+    assert lines[0] == "cluster: 2 worker processes x 1 thread(s) on 127.0.0.1, OpenBLAS threads per worker: 2"
     assert lines[1] == "data: 3001 groups of 64 x 4 in 5 blocks of up to 700 groups"
     differences = [line for line in lines if line.startswith("largest relative difference")]
     assert len(differences) == 4
