@@ -145,8 +145,9 @@ def main() -> int:
     parser.add_argument("--rounds", type=int, default=3, help="interleaved rounds of the pipelines (default 3)")
     parser.add_argument("--seed", type=int, default=2026)
     args = parser.parse_args()
-    if args.cols < 2 or args.rows < args.cols or min(args.groups, args.block, args.workers, args.rounds) < 1:
-        parser.error("need groups, block, workers and rounds of at least 1, and rows >= cols >= 2")
+    counts = (args.groups, args.block, args.workers, args.threads_per_worker, args.blas_threads, args.rounds)
+    if args.cols < 2 or args.rows < args.cols or min(counts) < 1:
+        parser.error("the counts must be at least 1, and rows >= cols >= 2")
 
     # Worker processes with one thread each: every kaldra call holds its process's interpreter lock, so
     # threads of one worker would take turns. OpenBLAS reads its thread count once, when it is loaded, and
