@@ -21,6 +21,8 @@ inside the task. The script prints the cluster's shape, the wall time of each pi
 time its workers spent (medians of a few interleaved rounds), the kaldra pipeline's ratios to the others,
 and checks every kernel's solutions against NumPy's; its last line says whether they agree. It starts
 and stops the cluster itself. `--help` lists the sizes and cluster shapes it takes.
+
+Needs NumPy, dask.array, dask.distributed and threadpoolctl besides kaldra: pip install 'kaldra[dask]'.
 """
 
 import argparse
