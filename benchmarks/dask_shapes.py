@@ -32,7 +32,7 @@ SHAPES = {
     "1 process x 2 threads": {"n_workers": 1, "threads_per_worker": 2, "blas": 1},
     "2 processes x 1 thread, OpenBLAS 2": {"n_workers": 2, "threads_per_worker": 1, "blas": 2},
 }
-KERNELS = ("kaldra", "stacked QR", "normal equations")
+KERNELS = ("kaldra", "kaldra ls_batch", "stacked QR", "normal equations")
 
 
 def main() -> int:
