@@ -57,6 +57,15 @@ class vecs:
         size is a non-negative int (a negative number or a float is a TypeError). MemoryError when the storage
         cannot be allocated.
         """
+    def __iter__(self, /) -> typing.Iterator[float]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python float.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -118,6 +127,15 @@ class views:
         after the stop gives an empty view); a step other than 1 raises RuntimeError "stepsizes larger than 1
         invalid for vector".
         """
+    def __iter__(self, /) -> typing.Iterator[float]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python float.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -150,7 +168,8 @@ class mats:
     A[i, j] reads and writes element (i, j), both counted from 0 (no negative indices, no slices, no rows A[i]).
     A.dim(0) and A.dim(1) are its row and column counts, A.numel() their product; no len() or shape, and ==
     compares identity. Where a function takes any container, a matrix counts as its elements in column-major
-    order (gemv: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its storage.
+    order (gemv and matvec: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its
+    storage.
     """
     def __getitem__(self, idx: tuple[int, int], /) -> float:
         """
@@ -239,6 +258,15 @@ class vecd:
         size is a non-negative int (a negative number or a float is a TypeError). MemoryError when the storage
         cannot be allocated.
         """
+    def __iter__(self, /) -> typing.Iterator[float]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python float.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -300,6 +328,15 @@ class viewd:
         after the stop gives an empty view); a step other than 1 raises RuntimeError "stepsizes larger than 1
         invalid for vector".
         """
+    def __iter__(self, /) -> typing.Iterator[float]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python float.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -332,7 +369,8 @@ class matd:
     A[i, j] reads and writes element (i, j), both counted from 0 (no negative indices, no slices, no rows A[i]).
     A.dim(0) and A.dim(1) are its row and column counts, A.numel() their product; no len() or shape, and ==
     compares identity. Where a function takes any container, a matrix counts as its elements in column-major
-    order (gemv: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its storage.
+    order (gemv and matvec: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its
+    storage.
     """
     def __getitem__(self, idx: tuple[int, int], /) -> float:
         """
@@ -421,6 +459,15 @@ class vecc:
         size is a non-negative int (a negative number or a float is a TypeError). MemoryError when the storage
         cannot be allocated.
         """
+    def __iter__(self, /) -> typing.Iterator[complex]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python complex.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -482,6 +529,15 @@ class viewc:
         after the stop gives an empty view); a step other than 1 raises RuntimeError "stepsizes larger than 1
         invalid for vector".
         """
+    def __iter__(self, /) -> typing.Iterator[complex]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python complex.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -514,7 +570,8 @@ class matc:
     A[i, j] reads and writes element (i, j), both counted from 0 (no negative indices, no slices, no rows A[i]).
     A.dim(0) and A.dim(1) are its row and column counts, A.numel() their product; no len() or shape, and ==
     compares identity. Where a function takes any container, a matrix counts as its elements in column-major
-    order (gemv: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its storage.
+    order (gemv and matvec: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its
+    storage.
     """
     def __getitem__(self, idx: tuple[int, int], /) -> complex:
         """
@@ -603,6 +660,15 @@ class vecz:
         size is a non-negative int (a negative number or a float is a TypeError). MemoryError when the storage
         cannot be allocated.
         """
+    def __iter__(self, /) -> typing.Iterator[complex]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python complex.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -664,6 +730,15 @@ class viewz:
         after the stop gives an empty view); a step other than 1 raises RuntimeError "stepsizes larger than 1
         invalid for vector".
         """
+    def __iter__(self, /) -> typing.Iterator[complex]:
+        """
+        Iteration, as a type checker sees it: for-loops, list(x), sum(x), max(x), in and unpacking give the
+        elements in order, each a Python complex.
+
+        The class itself has no __iter__ method (this declaration is the stubs' own): Python iterates through
+        x[i] for i = 0, 1, ... and stops at the index past the end, whose kaldra.OutOfRangeError is an
+        IndexError. Matrices do not iterate (list(A) is a TypeError).
+        """
     def __repr__(self, /) -> str:
         """
         The text print shows: "Column vector of size: n", then one line "[element]" per element, in scientific
@@ -696,7 +771,8 @@ class matz:
     A[i, j] reads and writes element (i, j), both counted from 0 (no negative indices, no slices, no rows A[i]).
     A.dim(0) and A.dim(1) are its row and column counts, A.numel() their product; no len() or shape, and ==
     compares identity. Where a function takes any container, a matrix counts as its elements in column-major
-    order (gemv: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its storage.
+    order (gemv and matvec: as its first column). kaldra_numpy.asarray(A) is a (rows, cols) NumPy array over its
+    storage.
     """
     def __getitem__(self, idx: tuple[int, int], /) -> complex:
         """
@@ -3850,16 +3926,17 @@ def ls(A: mats, x: vecs, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3869,16 +3946,17 @@ def ls(A: mats, x: views, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3888,16 +3966,17 @@ def ls(A: mats, x: mats, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3907,16 +3986,17 @@ def ls(A: matd, x: vecd, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3926,16 +4006,17 @@ def ls(A: matd, x: viewd, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3945,16 +4026,17 @@ def ls(A: matd, x: matd, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3964,16 +4046,17 @@ def ls(A: matc, x: vecc, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -3983,16 +4066,17 @@ def ls(A: matc, x: viewc, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -4002,16 +4086,17 @@ def ls(A: matc, x: matc, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -4021,16 +4106,17 @@ def ls(A: matz, x: vecz, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -4040,16 +4126,17 @@ def ls(A: matz, x: viewz, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """
@@ -4059,16 +4146,17 @@ def ls(A: matz, x: matz, /) -> None:
     Least squares in place: for A of m x n, writes into x[:n] the s that minimises |A @ s - x[:m]| (m >= n), or
     the minimum-norm solution of A @ s = x[:m] (m < n); returns None.
 
-    x is any container of at least max(m, n) elements, not m: a shorter one is refused with RuntimeError "In ls,
-    vector x has N elements, fewer than the K that matrix A of size (m, n) requires". For m > n,
-    sum(abs(x[n:m]) ** 2) is then the residual sum of squares. A is overwritten by its QR (or LQ) factorization:
-    copy it first if you need it again.
+    x is any container of at least max(m, n) elements, not m (a matrix is one right-hand side, its elements in
+    column-major order): a shorter one is refused with RuntimeError "In ls, vector x has N elements, fewer than
+    the K that matrix A of size (m, n) requires". For m > n, sum(abs(x[n:m]) ** 2) is then the residual sum of
+    squares. A is overwritten by its QR (or LQ) factorization: copy it first if you need it again.
 
     Also refused with RuntimeError: x sharing elements with A ("In ls, vector x shares elements with matrix A");
-    A not of full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and
-    A the factorization; a failure of the driver, such as a NaN in A or x ("In ls, the least-squares driver
-    failed with status S"); a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the
-    largest dimension BLAS accepts, 2147483647"). The other refusals change nothing.
+    a NaN or an infinity in A or in the right-hand side x[:m] ("In ls, matrix A has a NaN or infinite element at
+    row i, column j", "In ls, vector x has a NaN or infinite element at index i", naming the first); A not of
+    full rank ("In ls, matrix A does not have full rank: ..."), after which x holds its old values and A the
+    factorization; a dimension of A past 2147483647 ("In ls, matrix A dimension 0: m exceeds the largest
+    dimension BLAS accepts, 2147483647"). The other refusals change nothing.
 
     Positional arguments only, all containers of one element type; a call no overload fits raises TypeError.
     """

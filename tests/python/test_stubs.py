@@ -124,6 +124,39 @@ def test_kaldra_parameters_are_named_as_the_operations_name_them_and_positional_
         assert node.args.args == [] and node.args.kwonlyargs == []
 
 
+def two_elements(cls):
+    """An instance of a kaldra class with two elements, made as its kind is made."""
+    if cls.__name__.startswith("mat"):
+        return cls(2, 1)
+    if cls.__name__.startswith("view"):
+        return getattr(kaldra, "vec" + cls.__name__[-1])(3)[1:3]
+    return cls(2)
+
+
+def test_iteration_is_declared_where_it_works_without_a_method():
+    # The classes iterate through __getitem__ alone; the stubs declare the __iter__ a type checker needs.
+    tree = ast.parse((STUBS / "kaldra.pyi").read_text())
+    declared = {
+        node.name
+        for node in tree.body
+        if isinstance(node, ast.ClassDef) and any(getattr(item, "name", "") == "__iter__" for item in node.body)
+    }
+    iterable = set()
+    for name in dir(kaldra):
+        cls = getattr(kaldra, name)
+        if isinstance(cls, type) and not issubclass(cls, Exception):
+            assert not hasattr(cls, "__iter__"), name
+            container = two_elements(cls)
+            container[(0, 0) if name.startswith("mat") else 0] = 2
+            try:
+                values = list(container)
+            except TypeError:
+                continue
+            assert values == [2, 0], name
+            iterable.add(name)
+    assert declared == iterable == {f"{kind}{letter}" for kind in ("vec", "view") for letter in "sdcz"}
+
+
 def test_a_slice_is_named_for_what_it_is():
     declarations = [node for name, node in stub_declarations("kaldra") if name == "viewz.__getitem__"]
     assert [[a.arg for a in node.args.posonlyargs] for node in declarations] == [["self", "idx"], ["self", "slice"]]
@@ -176,6 +209,7 @@ MISUSES = [
         '"gemm_batch" has incompatible type "ndarray[tuple[int, int, int], dtype[float64]]"',
     ),
     ("kaldra_numpy.gemv_batch(1j, 0.0, numpy.ones((2, 2)), numpy.ones((2, 2)), numpy.ones((2, 2)))", '"gemv_batch"'),
+    ("list(kaldra.matd(2, 2))", 'No overload variant of "list"'),
 ]
 
 

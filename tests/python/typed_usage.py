@@ -21,12 +21,17 @@ assert_type(kaldra.scale(2, x), kaldra.vecd)
 assert_type(kaldra.dot(x, x), float)
 assert_type(kaldra.axpy(0.5, view, x[0:2]), kaldra.viewd)
 assert_type(kaldra.swap(x, x), None)
+assert_type(list(x), list[float])
+assert_type(max(view), float)
+first, second = view
+assert_type(second, float)
 
 z = kaldra.vecz(2)
 z[1] = 1 - 2j
 assert_type(z[1], complex)
 assert_type(kaldra.hdot(z, z), complex)
 assert_type(kaldra.scale(2.0, z), kaldra.vecz)
+assert_type([value for value in z[0:1]], list[complex])
 
 A = kaldra.mats(2, 2)
 A[0, 1] = 3.0
