@@ -2,7 +2,11 @@
 
 The data are made with NumPy and moved into kaldra in one call each (kaldra_numpy.from_array); the
 solution is read back without a copy (kaldra_numpy.asarray).
+
+Needs NumPy besides kaldra: pip install 'kaldra[numpy]'.
 """
+
+import math
 
 import numpy as np
 
@@ -15,9 +19,10 @@ truth = np.array([0.5, -1.25, 2.0])  # y = 0.5 - 1.25 t + 2 t^2
 y = truth[0] + truth[1] * t + truth[2] * t**2 + rng.normal(scale=0.05, size=t.size)
 
 design = np.vander(t, 3, increasing=True)  # columns 1, t, t^2
-A = kaldra_numpy.from_array(design)  # a matd of 200 x 3, stored column by column
-b = kaldra_numpy.from_array(y)  # a vecd of 200
-assert isinstance(A, kaldra.matd) and isinstance(b, kaldra.vecd)
+# The class argument says what each becomes, for the reader and for a type checker: without it the
+# result is typed as any of kaldra's vector and matrix classes, which no operation takes.
+A = kaldra_numpy.from_array(design, kaldra.matd)  # a matd of 200 x 3, stored column by column
+b = kaldra_numpy.from_array(y, kaldra.vecd)  # a vecd of 200
 
 # ls overwrites A with its QR factorization and the first 3 elements of b with the coefficients.
 kaldra.ls(A, b)
@@ -26,10 +31,10 @@ print("fitted coefficients:", np.array2string(coefficients, precision=4))
 print("true coefficients:  ", truth)
 
 # The residual r = design * c - y with gemv, on fresh copies (A now holds the factorization).
-c = kaldra_numpy.from_array(coefficients)
-r = kaldra_numpy.from_array(y)
-kaldra.gemv(1.0, -1.0, kaldra_numpy.from_array(design), c, r)
-rms = (kaldra.dot(r, r) / r.numel()) ** 0.5
+c = kaldra_numpy.from_array(coefficients, kaldra.vecd)
+r = kaldra_numpy.from_array(y, kaldra.vecd)
+kaldra.gemv(1.0, -1.0, kaldra_numpy.from_array(design, kaldra.matd), c, r)
+rms = math.sqrt(kaldra.dot(r, r) / r.numel())
 print(f"rms residual: {rms:.4f} (noise level 0.05)")
 
 reference = np.linalg.lstsq(design, y, rcond=None)[0]

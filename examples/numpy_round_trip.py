@@ -1,4 +1,7 @@
-"""NumPy and kaldra side by side: copies in (from_array, assign), views out (asarray), no element loops."""
+"""NumPy and kaldra side by side: copies in (from_array, assign), views out (asarray), no element loops.
+
+Needs NumPy besides kaldra: pip install 'kaldra[numpy]'.
+"""
 
 import gc
 
@@ -9,7 +12,7 @@ import kaldra_numpy
 
 # In: from_array copies any layout. A row-major (C-order) NumPy array becomes a column-major matd.
 grid = np.arange(12.0).reshape(3, 4)
-M = kaldra_numpy.from_array(grid)
+M = kaldra_numpy.from_array(grid, kaldra.matd)
 print(type(M).__name__, M.dim(0), "x", M.dim(1), "; M[2, 1] =", M[2, 1])
 
 # Out: asarray shares the container's storage. Writes through either side are seen by the other.
@@ -34,11 +37,12 @@ del x, middle
 gc.collect()
 print("still readable:", values)
 
-# Mismatches are refused before anything is written.
-v = kaldra_numpy.from_array(np.ones(3, dtype=np.float32))  # a vecs
+# Mismatches are refused before anything is written: a wrong length, and a wrong dtype (float64 into a
+# vecs), which a type checker reports before the program runs, hence the ignore comment.
+v = kaldra_numpy.from_array(np.ones(3, dtype=np.float32), kaldra.vecs)
 for bad in (np.zeros(4, dtype=np.float32), np.zeros(3)):
     try:
-        kaldra_numpy.assign(v, bad)
+        kaldra_numpy.assign(v, bad)  # type: ignore[arg-type]
     except (TypeError, ValueError) as error:
         print(type(error).__name__ + ":", error)
 assert kaldra_numpy.asarray(v).tolist() == [1.0, 1.0, 1.0]

@@ -2,6 +2,8 @@
 
 kaldra's operations write into containers the caller owns and hand the output back, so a chain needs
 one container per intermediate result and no hidden temporaries.
+
+Needs NumPy besides kaldra: pip install 'kaldra[numpy]'.
 """
 
 import numpy as np
@@ -12,8 +14,8 @@ import kaldra_numpy
 rng = np.random.default_rng(5)
 a, b, c = rng.standard_normal((4, 6)), rng.standard_normal((6, 5)), rng.standard_normal((5, 3))
 xs = rng.standard_normal(3)
-A, B, C = (kaldra_numpy.from_array(m) for m in (a, b, c))
-x = kaldra_numpy.from_array(xs)
+A, B, C = (kaldra_numpy.from_array(m, kaldra.matd) for m in (a, b, c))
+x = kaldra_numpy.from_array(xs, kaldra.vecd)
 
 # Right to left, matrix times vector: three products of a matrix with a vector.
 u, v, y = kaldra.vecd(5), kaldra.vecd(6), kaldra.vecd(4)  # zero on creation

@@ -1,4 +1,7 @@
-"""The main job of kaldra in a few lines: containers, views and in-place BLAS operations."""
+"""The main job of kaldra in a few lines: containers, views and in-place BLAS operations.
+
+Needs nothing besides kaldra.
+"""
 
 import kaldra
 

@@ -1,7 +1,8 @@
 """The README and docs/*.md: every Python block runs as written, in order, in one fresh interpreter per
-file, and prints exactly the ```text block that follows it (nothing, when none follows); every fenced
-block names its language, so a block that is not run says so by its language (sh, cpp, text, ...); no
-placeholder is left in the text; every relative link leads to a file of the checkout."""
+file, and prints exactly the ```text block that follows it (nothing, when none follows); the blocks of each
+page, joined in order, and the scripts of examples/ pass mypy --strict against the installed stubs; every
+fenced block names its language, so a block that is not run says so by its language (sh, cpp, text, ...);
+no placeholder is left in the text; every relative link leads to a file of the checkout."""
 
 import json
 import pathlib
@@ -94,6 +95,44 @@ def test_python_blocks_run_and_print_what_the_page_shows(page, tmp_path):
         assert outcome["error"] is None, f"the block at {name} raised:\n{outcome['error']}"
         assert outcome["printed"] == expected, f"the block at {name} printed something else than the page shows"
     assert len(ran) == len(python)
+
+
+EXAMPLES = sorted((ROOT / "examples").glob("*.py"))
+
+
+def page_as_script(page):
+    """The page's Python blocks as one script, every other line of the page left blank, so that a line
+    number in the script is the line of the page."""
+    text = page.read_text()
+    lines = [""] * (text.count("\n") + 1)
+    for match in FENCE.finditer(text):
+        if match.group(1) == "python":
+            first = text.count("\n", 0, match.start(2))
+            for k, line in enumerate(match.group(2).splitlines()):
+                lines[first + k] = line
+    return "\n".join(lines)
+
+
+def test_python_blocks_and_examples_pass_mypy_strict(tmp_path):
+    # What a user copies must type-check as it stands: each page is checked as one script (its blocks share
+    # one namespace when they run), each example as the file it is.
+    scripts = {}
+    for page in PAGES_WITH_PYTHON:
+        script = tmp_path / (page.stem.replace("-", "_") + "_md.py")
+        script.write_text(page_as_script(page))
+        scripts[script.name] = page.relative_to(ROOT).as_posix()
+    result = subprocess.run(
+        [sys.executable, "-m", "mypy", "--strict", "--no-error-summary", "--cache-dir", str(tmp_path / "cache")]
+        + [*scripts, *map(str, EXAMPLES)],
+        cwd=tmp_path,
+        capture_output=True,
+        text=True,
+        timeout=600,
+    )
+    report = result.stdout + result.stderr
+    for name, page in scripts.items():
+        report = report.replace(name + ":", page + ":")
+    assert result.returncode == 0, report
 
 
 # A word such as WHEEL_SIZE in running text: a placeholder that nothing filled in.
