@@ -1,7 +1,10 @@
-"""The example scripts of examples/ run to the end, with warnings as errors. The Dask example starts a cluster
-and takes its sizes from the command line: test_dask.py runs it at a small size."""
+"""The example scripts of examples/ run to the end, with warnings as errors, and each says in its docstring
+what it needs besides kaldra. The Dask example starts a cluster and takes its sizes from the command line:
+test_dask.py runs it at a small size."""
 
+import ast
 import pathlib
+import re
 import subprocess
 import sys
 
@@ -22,3 +25,20 @@ def test_example_runs(script, tmp_path):
     )
     assert result.returncode == 0, result.stdout + result.stderr
     assert result.stdout.strip()
+
+
+@pytest.mark.parametrize("script", EXAMPLES, ids=lambda p: p.name)
+def test_example_names_what_it_needs_besides_kaldra(script):
+    tree = ast.parse(script.read_text())
+    imported = {
+        alias.name.split(".")[0] for node in ast.walk(tree) if isinstance(node, ast.Import) for alias in node.names
+    }
+    imported |= {
+        node.module.split(".")[0] for node in ast.walk(tree) if isinstance(node, ast.ImportFrom) and node.module
+    }
+    needed = imported - set(sys.stdlib_module_names) - {"kaldra", "kaldra_numpy"}
+    if "kaldra_numpy" in imported:
+        needed.add("numpy")
+    needs = re.search(r"^Needs (.*)$", ast.get_docstring(tree) or "", re.MULTILINE)
+    assert needs, 'the docstring has no line "Needs ..."'
+    assert {name for name in needed if name not in needs[1].lower()} == set(), needs[1]
