@@ -346,11 +346,21 @@ class Small(int):
         (10**4999, "<int of 5000 digits>"),
         (10**5000 - 1, "<int of 5000 digits>"),
         (-(10**5000), "<negative int of 5001 digits>"),
+        (1 - (1 << 20000), "<negative int of 6021 digits>"),
         (Small(7 * 10**6000), "<int of 6001 digits>"),
         (1 << 10**7, "<int of 3010300 digits>"),
         (10**20000, "<int of about 20001 digits>"),
     ],
-    ids=["within the limit", "power of ten", "below a power", "negative", "subclass", "huge", "huge power of ten"],
+    ids=[
+        "within the limit",
+        "power of ten",
+        "below a power",
+        "negative",
+        "negative, all ones",
+        "subclass",
+        "huge",
+        "huge power of ten",
+    ],
 )
 def test_an_int_beyond_the_digit_limit_shows_by_its_size(number, shown):
     assert invoked_with(lambda: kaldra.dot(v, number)) == f"{v!r}, {shown}"
