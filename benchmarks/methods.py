@@ -1,12 +1,13 @@
 """Container methods against NumPy's equivalents, per call, for the four element types.
 
-    python benchmarks/methods.py [--rounds N]
+    python benchmarks/methods.py [--rounds N] [--messages]
 
 Element reads and writes (vector, view, matrix), numel() against size, dim(i) against shape[i] and
 slicing into a new view against NumPy's basic slicing, on 3-element vectors and 3 x 3 matrices. The
 calls are interleaved round by round and timed by CPU time; each figure is the median of the rounds.
 Prints a Markdown table with the ratio kaldra / NumPy, then what an argument-mismatch TypeError costs in
-its worst cases (huge containers, collections, strings, arrays and argument counts) and how long it is.
+its worst cases (huge containers, collections, strings, arrays, record dtypes, ints and argument counts) and
+how long it is; --messages prints the latter only.
 """
 
 import argparse
@@ -53,7 +54,11 @@ def environment(letter):
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--rounds", type=int, default=9)
+    parser.add_argument("--messages", action="store_true", help="time the argument-mismatch TypeErrors only")
     args = parser.parse_args()
+    if args.messages:
+        messages()
+        return
     jobs = {}
     for letter in LETTERS:
         env = environment(letter)
@@ -96,11 +101,22 @@ MESSAGES = [
     ("`dot(x, {i: i for i in range(10**6)})`", "kaldra.dot(x3, table)"),
     ("`dot(x, numpy.zeros(10**7))`", "kaldra.dot(x3, a7)"),
     ("`dot(x, numpy.zeros((2,) * 20))`", "kaldra.dot(x3, a20)"),
+    ("`dot(x, numpy.zeros(3, <record dtype of 16**4 fields, 4 deep>))`", "kaldra.dot(x3, records)"),
+    ("`dot(x, 10**5000)`", "kaldra.dot(x3, power)"),
+    ("`dot(x, 1 << 10**8)`", "kaldra.dot(x3, huge)"),
     ("`dot(*[w] * 10**5)`", "kaldra.dot(*many)"),
     ("`len(*[w] * 10**5)`: the interpreter passing those arguments, for reference", "len(*many)"),
     ("`dot(**{...10**5 keywords})`", "kaldra.dot(**keywords)"),
     ("`len(**{...10**5 keywords})`: the interpreter passing those keywords, for reference", "len(**keywords)"),
 ]
+
+
+def record_dtype(fields, depth):
+    """A record dtype of `fields` fields, each a record of the same kind, `depth` levels deep."""
+    dtype = np.dtype("f8")
+    for _ in range(depth):
+        dtype = np.dtype([(f"f{i}", dtype) for i in range(fields)])
+    return dtype
 
 
 def messages():
@@ -118,6 +134,9 @@ def messages():
         "table": {i: i for i in range(10**6)},
         "a7": np.zeros(10**7),
         "a20": np.zeros((2,) * 20),
+        "records": np.zeros(3, record_dtype(16, 4)),
+        "power": 10**5000,
+        "huge": 1 << 10**8,
         "many": [w] * 10**5,
         "keywords": {f"k{i}": w for i in range(10**5)},
     }

@@ -391,6 +391,28 @@ def test_the_index_error_class():
         assert type(refused.value) is RuntimeError
 
 
+def test_the_index_error_class_is_immutable():
+    # As the built-in exception classes: iteration's end cannot be rebased or repatched away.
+    original = kaldra.OutOfRangeError.__bases__
+    for change in (
+        lambda: setattr(kaldra.OutOfRangeError, "__bases__", (ValueError,)),
+        lambda: setattr(kaldra.OutOfRangeError, "__str__", lambda self: "patched"),
+        lambda: setattr(kaldra.OutOfRangeError, "__doc__", None),
+        lambda: delattr(kaldra.OutOfRangeError, "__module__"),
+    ):
+        with pytest.raises(TypeError, match="immutable type"):
+            change()
+    assert kaldra.OutOfRangeError.__bases__ == original
+    assert len(list(kaldra.vecd(2))) == 2
+
+    class Sub(kaldra.OutOfRangeError):
+        pass
+
+    Sub.note = "a subclass stays mutable"
+    with pytest.raises(IndexError):
+        raise Sub("index 2 exceeds max number of elements 2")
+
+
 def test_matrices_are_not_iterable_by_one_index(letter):
     # A matrix index is a pair: the first element read of the iteration protocol is refused.
     a = cls(letter, "mat")(2, 2)

@@ -1,6 +1,12 @@
 """The argument-mismatch TypeError: the library's listing and arguments, bounded, and the line that names
 the mistake."""
 
+import os
+import re
+import subprocess
+import sys
+import textwrap
+
 import numpy as np
 import pytest
 
@@ -58,6 +64,7 @@ DIAGNOSES = [
     ),
     ("keywords", lambda: kaldra.dot(x=v, y=v), "kaldra takes positional arguments only; keywords given: x, y"),
     ("keyword of a method", lambda: v.dim(idx=0), "kaldra takes positional arguments only; keywords given: idx"),
+    ("int for a container", lambda: kaldra.dot(v, 5), "argument 2 of dot() is an int, not a kaldra container"),
     ("argument count", lambda: kaldra.dot(v, v, v), "dot() takes 2 arguments, 3 given"),
     ("argument count of a method", lambda: v.numel(1), "numel() takes 0 arguments, 1 given"),
     ("argument count of a constructor", lambda: kaldra.matd(2), "matd() takes 2 arguments, 1 given"),
@@ -252,3 +259,215 @@ def test_hostile_reprs_leave_a_message_and_change_nothing():
     table = {1: 1}
     table[2] = Mutating(table)
     assert invoked_with(lambda: kaldra.dot(v, table)) in (f"{v!r}, {{1: 1, 2: M}}", f"{v!r}, {{1: 1, 2: M, ...}}")
+
+
+class Interrupting:
+    def __init__(self, error):
+        self.error = error
+
+    def __repr__(self):
+        raise self.error
+
+
+@pytest.mark.parametrize("error", [KeyboardInterrupt(), SystemExit(3), GeneratorExit()], ids=lambda e: type(e).__name__)
+@pytest.mark.parametrize(
+    "call",
+    [
+        lambda bad: kaldra.dot(v, bad),
+        lambda bad: kaldra.dot(v, [1.5, {"k": bad}]),
+        lambda bad: kaldra.dot(v, w=bad),
+        lambda bad: v.dim(bad),
+    ],
+    ids=["argument", "nested", "keyword", "method"],
+)
+def test_what_a_repr_raises_beyond_exception_goes_through_unchanged(error, call):
+    with pytest.raises(type(error)) as raised:
+        call(Interrupting(error))
+    assert raised.value is error
+
+
+class Nul:
+    def __repr__(self):
+        return "before\x00after"
+
+
+class Surrogate:
+    def __repr__(self):
+        return "a\udc80b"
+
+
+def test_nul_characters_and_surrogates_keep_the_rest_of_the_message():
+    named = type("C", (), {})
+    named.__qualname__ = "C\x00D"
+    with pytest.raises(TypeError) as error:
+        kaldra.dot(named(), Nul(), Surrogate(), **{"a\x00b": 1})
+    listing, invoked, last = str(error.value).rsplit("\n", 2)
+    assert invoked.startswith("Invoked with: <test_messages.C\x00D object at 0x")
+    assert invoked.endswith(">, before\x00after, a\\udc80b; kwargs: a\x00b=1")
+    assert last == "kaldra takes positional arguments only; keywords given: a\x00b"
+    with pytest.raises(TypeError) as error:
+        kaldra.dot(named(), v)
+    assert str(error.value).endswith("\nargument 1 of dot() is a test_messages.C\x00D, not a kaldra container")
+
+
+def record(fields, depth):
+    """A record dtype of `fields` fields, each a record of the same kind, `depth` levels deep."""
+    dtype = np.dtype("f8")
+    for _ in range(depth):
+        dtype = np.dtype([(f"f{i}", dtype) for i in range(fields)])
+    return dtype
+
+
+@pytest.mark.parametrize(
+    "array, shown",
+    [
+        (np.zeros(3, record(4, 3)), "<numpy.ndarray of shape (3,) and dtype of 4 fields, itemsize 512>"),
+        (np.zeros((), record(1, 1)), "<numpy.ndarray of shape () and dtype of 1 field, itemsize 8>"),
+        (
+            np.zeros(2, [("a", record(2, 1), (2, 3)), ("b", "i4")]),
+            "<numpy.ndarray of shape (2,) and dtype of 2 fields, itemsize 100>",
+        ),
+        (np.zeros(20, "V8"), "<numpy.ndarray of shape (20,) and dtype |V8>"),
+    ],
+    ids=["nested records", "one field", "subarrays of records", "void"],
+)
+def test_a_structured_dtype_shows_by_its_fields(array, shown):
+    assert invoked_with(lambda: kaldra.dot(v, array)) == f"{v!r}, {shown}"
+
+
+class Small(int):
+    pass
+
+
+@pytest.mark.parametrize(
+    "number, shown",
+    [
+        (10**4299, "1" + "0" * 995 + " ..."),
+        (10**4999, "<int of 5000 digits>"),
+        (10**5000 - 1, "<int of 5000 digits>"),
+        (-(10**5000), "<negative int of 5001 digits>"),
+        (1 - (1 << 20000), "<negative int of 6021 digits>"),
+        (Small(7 * 10**6000), "<int of 6001 digits>"),
+        (1 << 10**7, "<int of 3010300 digits>"),
+        (10**20000, "<int of about 20001 digits>"),
+    ],
+    ids=[
+        "within the limit",
+        "power of ten",
+        "below a power",
+        "negative",
+        "negative, all ones",
+        "subclass",
+        "huge",
+        "huge power of ten",
+    ],
+)
+def test_an_int_beyond_the_digit_limit_shows_by_its_size(number, shown):
+    assert invoked_with(lambda: kaldra.dot(v, number)) == f"{v!r}, {shown}"
+
+
+def test_an_int_beyond_a_lowered_digit_limit_shows_by_its_size():
+    limit = sys.get_int_max_str_digits()
+    sys.set_int_max_str_digits(640)
+    try:
+        assert invoked_with(lambda: kaldra.dot(v, 10**700)) == f"{v!r}, <int of 701 digits>"
+    finally:
+        sys.set_int_max_str_digits(limit)
+
+
+# --- hostile arguments that could crash the interpreter, each run in a fresh one ------------------------
+
+
+def run_python(code):
+    return subprocess.run(
+        [sys.executable, "-c", textwrap.dedent(code)],
+        capture_output=True,
+        text=True,
+        timeout=300,
+        env={**os.environ, "PYTHONMALLOC": "debug"},
+    )
+
+
+# A class-dict key whose hash is that of a name the message looks up: its __eq__, once armed, rebinds
+# the argument's class and collects the class being read.
+DYING_CLASS = """
+    import gc, kaldra
+    armed = False
+    class Key:
+        def __hash__(self):
+            return hash({name!r})
+        def __eq__(self, other):
+            global armed
+            if armed:
+                armed = False
+                a.__class__ = B
+                gc.collect()
+            return NotImplemented
+    class B:
+        pass
+    a = type("A", (), {{Key(): 0}})()
+    armed = True
+    try:
+        {call}
+    except TypeError as error:
+        print(str(error).split("Invoked with: ")[1])
+    print(armed, type(a).__name__)
+"""
+
+# A repr that calls kaldra with its own object, so that each message renders the object again, run in a
+# thread of a small stack; the interpreter's own nesting of reprs ends in RecursionError there. The
+# message whose repr raised RecursionError shows "<repr raised Error>", as for any Exception.
+NESTED_MESSAGES = """
+    import threading, kaldra
+    class Again:
+        def __repr__(self):
+            kaldra.sum(self, kaldra.vecd(1))
+    class Own:
+        def __repr__(self):
+            return repr([self])
+    outcome = []
+    def run():
+        for call in (lambda: repr(Own()), lambda: kaldra.sum(Again(), kaldra.vecd(1))):
+            try:
+                call()
+            except BaseException as error:
+                outcome.append(type(error).__name__)
+    threading.stack_size({kib} * 1024)
+    thread = threading.Thread(target=run)
+    thread.start()
+    thread.join()
+    print(outcome)
+"""
+
+# The sanitizers' instrumented frames take about twice the stack of a release build's (kaldra's part of a
+# nested message grows from 0.9 to 1.6 KiB), so under them each stack is twice as large.
+STACK_SCALE = 2 if "libasan" in os.environ.get("LD_PRELOAD", "") else 1
+
+HOSTILE = {
+    "class dies while named": (
+        DYING_CLASS.format(name="__module__", call="kaldra.sum(a, kaldra.vecd(1))"),
+        r"<A object at 0x[0-9a-f]+>, .*\nargument 1 of sum\(\) is an A, not a kaldra container\nTrue A\n",
+    ),
+    "class dies while asked for __complex__": (
+        DYING_CLASS.format(name="__complex__", call="kaldra.scale(a, kaldra.vecd(1))"),
+        r"<A object at 0x[0-9a-f]+>, .*\nTrue A\n",
+    ),
+    "class dies during the conversion": (
+        DYING_CLASS.format(name="__complex__", call="kaldra.scale(a, kaldra.vecz(1))"),
+        r"<__main__.B object at 0x[0-9a-f]+>, .*\nargument 1 of scale\(\) must be a number, not __main__.B\nFalse B\n",
+    ),
+    **{
+        f"nested messages in a {kib} KiB stack": (
+            NESTED_MESSAGES.format(kib=kib * STACK_SCALE),
+            r"\['RecursionError', '(TypeError|RecursionError)'\]\n",
+        )
+        for kib in (256, 512)
+    },
+}
+
+
+@pytest.mark.parametrize("code, output", HOSTILE.values(), ids=HOSTILE)
+def test_hostile_arguments_leave_the_interpreter_whole(code, output):
+    result = run_python(code)
+    assert result.returncode == 0, result.stderr
+    assert re.fullmatch(output, result.stdout, re.DOTALL), result.stdout
