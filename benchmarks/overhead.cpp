@@ -2,7 +2,10 @@
 // same CBLAS or LAPACKE routine called directly on the same storage, on 4 x 4 and 200 x 200 operands
 // (vectors of 4 and 200 elements), for the four element types. Prints a table of medians.
 //
-//   kaldra_overhead [ROUNDS]
+//   kaldra_overhead [ROUNDS [OPERATION/TYPE/N ...]]
+//
+// Cases named after ROUNDS are measured alone, e.g. `kaldra_overhead 41 gemm/d/4 gemv/d/4 axpy/d/4` for
+// the hot small calls, where the checks weigh most.
 //
 // Run it with OPENBLAS_NUM_THREADS=1: the clock is then the process's CPU time, which the other work on
 // a shared machine does not inflate (with threads, the wall clock is used instead).
@@ -29,6 +32,15 @@ using cfloat = std::complex<float>;
 using zdouble = std::complex<double>;
 
 bool cpuClock = false;
+
+/// The cases to measure, as OPERATION/TYPE/N; all when empty.
+std::vector<std::string> selected;
+
+bool isSelected(const char* op, const char* type, size_t n)
+{
+    const std::string name = std::string(op) + "/" + type + "/" + std::to_string(n);
+    return selected.empty() || std::find(selected.begin(), selected.end(), name) != selected.end();
+}
 
 double now()
 {
@@ -64,13 +76,16 @@ double batch(long calls, F& call)
 }
 
 /// Times both forms in alternating batches (which goes first alternates too, so neither profits from
-/// a warmer cache), and prints the medians and the median of the per-round differences.
+/// a warmer cache), and prints the medians, the median of the per-round differences and the median of
+/// the per-round ratios: a round's two batches run moments apart, so its ratio sees the same load.
 template <typename K, typename R>
 void measure(const char* op, const char* type, size_t n, int rounds, long calls, K kaldraCall, R rawCall)
 {
+    if (!isSelected(op, type, n))
+        return;
     batch(calls, kaldraCall);
     batch(calls, rawCall);
-    std::vector<double> kaldra, raw, difference;
+    std::vector<double> kaldra, raw, difference, ratio;
     for (int r = 0; r < rounds; ++r) {
         double k = 0, c = 0;
         if (r % 2) {
@@ -83,10 +98,11 @@ void measure(const char* op, const char* type, size_t n, int rounds, long calls,
         kaldra.push_back(k);
         raw.push_back(c);
         difference.push_back(k - c);
+        ratio.push_back(k / c);
     }
     const double ns = 1e9;
     std::printf("%-7s %-4s %4zu %12.1f %12.1f %10.1f %8.3f\n", op, type, n, median(raw) * ns, median(kaldra) * ns,
-                median(difference) * ns, median(kaldra) / median(raw));
+                median(difference) * ns, median(ratio));
 }
 
 template <typename E>
@@ -169,6 +185,7 @@ void measureType(const char* type, size_t n, int rounds)
 int main(int argc, char** argv)
 {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 15;
+    selected.assign(argv + std::min(argc, 2), argv + argc);
     const char* threads = std::getenv("OPENBLAS_NUM_THREADS");
     cpuClock = threads != nullptr && std::string(threads) == "1";
     std::printf("# kaldra C++ operations against the routine called directly; ns per call, median of %d rounds, "

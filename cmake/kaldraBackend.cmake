@@ -7,7 +7,9 @@
 #                     the code calls cblas_... and LAPACKE_... whichever back end it is built on.
 # Included by the build and by the installed kaldraConfig.cmake, so that a project using the installed
 # headers finds the same pieces on its own machine. In the build a missing piece is an error; from the
-# package configuration it marks the package as not found, with the reason.
+# package configuration it marks the package as not found, with the reason. The back end's headers are
+# system headers for every build that uses them: their warnings are no concern of kaldra's or its users'
+# (under Clang with -Wpedantic, say, OpenBLAS's configuration header uses C99 complex types).
 
 set(_kaldra_quiet "")
 if(kaldra_FIND_QUIETLY)
@@ -109,6 +111,7 @@ ${_kaldra_defines}")
     add_library(kaldra::backend INTERFACE IMPORTED)
     set_target_properties(kaldra::backend PROPERTIES
       INTERFACE_INCLUDE_DIRECTORIES "${_kaldra_shim_dir}"
+      INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "${_kaldra_shim_dir}"
       INTERFACE_LINK_LIBRARIES "${KALDRA_SCIPY_OPENBLAS_LIBRARY}")
   endif()
   return()
@@ -144,5 +147,6 @@ if(NOT TARGET kaldra::backend)
   add_library(kaldra::backend INTERFACE IMPORTED)
   set_target_properties(kaldra::backend PROPERTIES
     INTERFACE_INCLUDE_DIRECTORIES "${KALDRA_CBLAS_INCLUDE_DIR};${KALDRA_LAPACKE_INCLUDE_DIR}"
+    INTERFACE_SYSTEM_INCLUDE_DIRECTORIES "${KALDRA_CBLAS_INCLUDE_DIR};${KALDRA_LAPACKE_INCLUDE_DIR}"
     INTERFACE_LINK_LIBRARIES "${KALDRA_LAPACKE_LIBRARY};LAPACK::LAPACK;BLAS::BLAS")
 endif()

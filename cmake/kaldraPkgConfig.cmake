@@ -3,19 +3,21 @@
 # and the libraries of the configured back end, read off the targets so that both say the same.
 # Included by the build when it installs the package.
 
-# The -I flags and link items of a target and of the targets it links, in link order.
+# The include flags and link items of a target and of the targets it links, in link order.
 function(_kaldra_usage target cflags_var libs_var)
   set(cflags "${${cflags_var}}")
   set(libs "${${libs_var}}")
   get_target_property(includes ${target} INTERFACE_INCLUDE_DIRECTORIES)
   foreach(dir IN LISTS includes)
+    # The back end's directories are system directories, as for a CMake consumer (kaldraBackend.cmake);
+    # written as one word, which pkg-config keeps together.
     if(dir STREQUAL KALDRA_BACKEND_SHIM_DIR)
       # The generated headers that give the back end's routines their standard names are installed too.
-      list(APPEND cflags "-I\${includedir}/kaldra/backend")
+      list(APPEND cflags "-isystem\${includedir}/kaldra/backend")
     elseif(dir AND NOT dir IN_LIST CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)
-      # A directory the compiler searches anyway stays out: named with -I it would come before the
+      # A directory the compiler searches anyway stays out: named with -isystem it would come before the
       # standard library's own headers.
-      list(APPEND cflags "-I${dir}")
+      list(APPEND cflags "-isystem${dir}")
     endif()
   endforeach()
   get_target_property(items ${target} INTERFACE_LINK_LIBRARIES)

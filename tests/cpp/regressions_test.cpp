@@ -4,7 +4,9 @@
 #include <complex>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "Operations/Operations"
@@ -12,6 +14,7 @@
 
 using namespace Algorithms;
 using kaldra_test::ElementTypes;
+using kaldra_test::expectThrow;
 using kaldra_test::fill;
 using kaldra_test::sample;
 using kaldra_test::values;
@@ -31,6 +34,29 @@ TYPED_TEST(ContainerRegressionTest, ElementCountsNearTheLargestSizeAreRefused)
     EXPECT_THROW(Vector<E>{most - 1}, std::bad_array_new_length);
     EXPECT_THROW((Matrix<E>{most, 1}), std::bad_array_new_length);
     EXPECT_THROW((Matrix<E>{3, most / 3}), std::bad_array_new_length);
+}
+
+// The view constructor took the element count as stop - start unchecked: a start after the stop gave
+// a view of nearly 2^64 elements, whose next read went far out of bounds. Such a range now gives an
+// empty view at its start, as a slice does.
+TYPED_TEST(ContainerRegressionTest, AViewWhoseStartLiesAfterItsStopIsEmpty)
+{
+    using E = TypeParam;
+    const std::shared_ptr<E[]> storage = std::make_shared<E[]>(4);
+    for (const auto& [first, second] : {std::pair<size_t, size_t>{3, 1}, {4, 0}, {4, 3}}) {
+        SCOPED_TRACE(testing::Message() << "range " << first << ", " << second);
+        VectorView<E> view({first, second}, storage);
+        EXPECT_EQ(view.numel(), 0u);
+        EXPECT_EQ(view.get(), storage.get() + first);
+        EXPECT_EQ(view.begin(), view.end());
+        expectThrow<OutOfRangeError>([&] { (void)view[0]; }, "index 0 exceeds max number of elements 0");
+        Vector<E> y(2);
+        fill(y, 1);
+        const std::vector<E> before = values(y);
+        Operations::sum(view, y);
+        Operations::copy(view, y);
+        EXPECT_EQ(values(y), before);
+    }
 }
 
 template <typename T>

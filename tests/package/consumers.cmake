@@ -3,9 +3,11 @@
 #   subdirectory  add_subdirectory of this source tree;
 #   fetchcontent  FetchContent of this source tree;
 #   pkg-config    the compiler alone, with the flags pkg-config gives for the installed kaldra.pc;
-# each with -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror. examples/cpp, the example project of
-# the C++ guide, is built against the installation too. Run by CTest with -P; the inputs arrive as -D
-# definitions.
+# each with -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast -Werror.
+# examples/cpp, the example project of the C++ guide, is built against the installation too. When a
+# second compiler is given (KALDRA_SECOND_CXX_COMPILER, Clang where the build's own is GCC), the
+# find_package and pkg-config ways are built with it as well. Run by CTest with -P; the inputs arrive as
+# -D definitions.
 foreach(input IN ITEMS KALDRA_BUILD_DIR KALDRA_SCRATCH_DIR KALDRA_GENERATOR KALDRA_CXX_COMPILER KALDRA_BLAS)
   if(NOT DEFINED ${input})
     message(FATAL_ERROR "consumers.cmake needs -D${input}=...")
@@ -25,7 +27,7 @@ function(run)
   endif()
 endfunction()
 
-set(strict -Wall -Wextra -Wpedantic -Wconversion -Wshadow -Werror)
+set(strict -Wall -Wextra -Wpedantic -Wconversion -Wsign-conversion -Wshadow -Wold-style-cast -Werror)
 set(generator -G ${KALDRA_GENERATOR} -DCMAKE_CXX_COMPILER=${KALDRA_CXX_COMPILER})
 
 run(${CMAKE_COMMAND} --install ${KALDRA_BUILD_DIR} --prefix ${prefix})
@@ -39,10 +41,19 @@ foreach(header IN LISTS headers)
 endforeach()
 
 # find_package: only the installed prefix is searched for kaldra, which brings its own back end along.
-run(${CMAKE_COMMAND} -S ${consumer} -B ${KALDRA_SCRATCH_DIR}/package ${generator}
-    -DKALDRA_CONSUME=package -DCMAKE_PREFIX_PATH=${prefix})
-run(${CMAKE_COMMAND} --build ${KALDRA_SCRATCH_DIR}/package)
-run(${KALDRA_SCRATCH_DIR}/package/consumer)
+set(compilers ${KALDRA_CXX_COMPILER})
+if(KALDRA_SECOND_CXX_COMPILER)
+  list(APPEND compilers ${KALDRA_SECOND_CXX_COMPILER})
+endif()
+list(REMOVE_DUPLICATES compilers)
+foreach(compiler IN LISTS compilers)
+  get_filename_component(compiler_name ${compiler} NAME)
+  set(build ${KALDRA_SCRATCH_DIR}/package-${compiler_name})
+  run(${CMAKE_COMMAND} -S ${consumer} -B ${build} -G ${KALDRA_GENERATOR} -DCMAKE_CXX_COMPILER=${compiler}
+      -DKALDRA_CONSUME=package -DCMAKE_PREFIX_PATH=${prefix})
+  run(${CMAKE_COMMAND} --build ${build})
+  run(${build}/consumer)
+endforeach()
 list(JOIN strict " " strict_flags)
 run(${CMAKE_COMMAND} -S ${source}/examples/cpp -B ${KALDRA_SCRATCH_DIR}/examples ${generator}
     -DCMAKE_PREFIX_PATH=${prefix} -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=${strict_flags}"
@@ -72,9 +83,12 @@ if(NOT status EQUAL 0)
   message(FATAL_ERROR "pkg-config --cflags --libs kaldra failed (${status})")
 endif()
 separate_arguments(flags UNIX_COMMAND "${flags}")
-run(${KALDRA_CXX_COMPILER} -std=c++20 ${strict} ${consumer}/consumer.cpp ${flags}
-    -o ${KALDRA_SCRATCH_DIR}/pkg-config-consumer)
-run(${KALDRA_SCRATCH_DIR}/pkg-config-consumer)
+foreach(compiler IN LISTS compilers)
+  get_filename_component(compiler_name ${compiler} NAME)
+  set(program ${KALDRA_SCRATCH_DIR}/pkg-config-consumer-${compiler_name})
+  run(${compiler} -std=c++20 ${strict} ${consumer}/consumer.cpp ${flags} -o ${program})
+  run(${program})
+endforeach()
 
 # The C++ guide shows examples/cpp/tour.cpp as it is, from its #include lines on.
 file(READ ${source}/docs/cpp.md guide)

@@ -1,9 +1,13 @@
-// A program on kaldra that calls every operation for every element type and container kind, so that
-// the consumer builds compile all of the headers under their strict warning flags, then checks the
-// results it can know exactly.
+// A program on kaldra that calls every operation for every element type and container kind, and uses
+// every container as a range, so that the consumer builds compile all of the headers under their strict
+// warning flags, then checks the results it can know exactly.
+#include <algorithm>
 #include <complex>
 #include <cstdio>
+#include <numeric>
+#include <span>
 #include <sstream>
+#include <stdexcept>
 
 #include <Operations/Operations>
 #include <Types/Types>
@@ -45,9 +49,34 @@ bool run(const char* name)
     Operations::ls(A, r);                     // 7 7
     good = good && r[0] == E(7) && r[1] == E(7) && (C[{0, 1}]) == E(6) && C.template dim<1>() == 2;
 
+    // A matrix stands for its first column; a vector as A is refused at run time.
+    Vector<E> column(2);
+    Operations::gemv(E(1), E(0), C, B, column); // 6 0
+    try {
+        Operations::matvec(x, tail, column);
+        good = false;
+    } catch (const std::runtime_error&) {
+    }
+
+    // The containers as ranges, a matrix in storage order; reads and views through const handles.
+    const Vector<E> ones = Vector<E>::forOverwrite(3, [](E* elements) { std::fill_n(elements, 3, E(1)); });
+    const Matrix<E> twos = Matrix<E>::forOverwrite(2, 1, [](E* elements) { std::fill_n(elements, 2, E(2)); });
+    const VectorView<E> window = y[{1, 4}];
+    VectorView<E> inner = y[{1, 4}][{0, 2}];
+    E total = E(0);
+    for (const E& element : ones)
+        total += element;
+    const std::span<E> span(twos);
+    good = good && total == E(3) && span.size() == 2 && span[1] == E(2) && ones[2] == E(1) && (twos[{1, 0}]) == E(2) &&
+           window[0] == E(4) && inner.size() == 2;
+    good = good && std::accumulate(C.begin(), C.end(), E(0)) == E(12) && std::ranges::count(column, E(6)) == 1;
+    std::ranges::reverse(inner); // y: 3 3 4 4
+    good = good && std::ranges::equal(inner, std::span<const E>(values + 2, 2)) && y[1] == E(3);
+
     std::ostringstream text;
     Operations::show(C, text);
     Operations::show(tail, text);
+    Operations::show(window, text);
     good = good && text.str().rfind("Matrix of size: (2, 2)", 0) == 0;
     std::printf("%s: %s\n", name, good ? "ok" : "wrong");
     return good;
@@ -55,7 +84,8 @@ bool run(const char* name)
 
 int main()
 {
-    const bool good = run<float>("float") & run<double>("double") & run<std::complex<float>>("complex<float>") &
-                      run<std::complex<double>>("complex<double>");
-    return good ? 0 : 1;
+    // Every element type runs, also after one has failed.
+    const bool good[] = {run<float>("float"), run<double>("double"), run<std::complex<float>>("complex<float>"),
+                         run<std::complex<double>>("complex<double>")};
+    return std::ranges::all_of(good, [](bool g) { return g; }) ? 0 : 1;
 }
